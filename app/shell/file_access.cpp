@@ -1,0 +1,44 @@
+#include "file_access.h"
+
+#include "app_error.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tarnwick {
+
+void writeFileAtomically(const QString& path, const QByteArray& data,
+                         std::optional<QFileDevice::Permissions> permissions) {
+    QSaveFile file(path);
+    const auto fail = [&] {
+        return AppError(ErrorNumber::PathFileAccess, kProgramSource,
+                        AppError::standardDescription(ErrorNumber::PathFileAccess) +
+                            QStringLiteral(": ") + path + QStringLiteral(" (") +
+                            file.errorString() + QStringLiteral(")"));
+    };
+    if (!file.open(QIODevice::WriteOnly)) {
+        throw fail();
+    }
+    // Restrict the temporary file before any byte of a secret reaches it.
+    if (permissions && !file.setPermissions(*permissions)) {
+        file.cancelWriting();
+        throw fail();
+    }
+    if (file.write(data) != data.size() || !file.commit()) {
+        throw fail();
+    }
+}
+
+std::optional<QByteArray> readExistingFile(const QString& path) {
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+} // namespace tarnwick

@@ -1,0 +1,51 @@
+#include "shell/app_error.h"
+#include "shell/file_access.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tarnwick;
+
+TEST(FileAccess, AtomicWriteReplacesLongerFileWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.bin"));
+    writeFileAtomically(path, QByteArray(100, 'x'));
+    writeFileAtomically(path, QByteArrayLiteral("new"));
+    EXPECT_EQ(*readExistingFile(path), QByteArrayLiteral("new"));
+    // Only the one file is left in the folder: no temporary files linger.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST(FileAccess, PermissionsAreApplied) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("secret"));
+    writeFileAtomically(path, QByteArrayLiteral("1234"),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // Nothing for the group or others: only the owner may read it.
+    EXPECT_EQ(QFile(path).permissions(),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                  QFileDevice::WriteUser);
+}
+
+TEST(FileAccess, UnwritableFolderFailsWithAccessErrorAndLeavesNothing) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("missing/sub/a.bin"));
+    try {
+        writeFileAtomically(path, QByteArrayLiteral("x"));
+        FAIL() << "expected an error";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.number(), ErrorNumber::PathFileAccess);
+    }
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(FileAccess, ReadingAMissingFileCreatesNothing) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("none.stv"));
+    EXPECT_FALSE(readExistingFile(path));
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(readExistingFile(dir.path())); // a folder is not a file
+}
