@@ -27,7 +27,10 @@ function(tarnwick_add_fuzzer name)
     target_link_libraries(${name} PRIVATE ${F_LIBS} tarnwick_options)
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
-    set(corpus ${PROJECT_SOURCE_DIR}/tests/fuzz/corpus/${name})
+    # New inputs go to a scratch corpus in the build tree; the seeds stay read-only.
+    set(seeds ${PROJECT_SOURCE_DIR}/tests/fuzz/corpus/${name})
+    set(scratch ${CMAKE_CURRENT_BINARY_DIR}/corpus/${name})
+    file(MAKE_DIRECTORY ${scratch})
     add_test(NAME ${name}.smoke
-             COMMAND ${name} -runs=20000 -max_total_time=20 ${corpus})
+             COMMAND ${name} -runs=20000 -max_total_time=20 ${scratch} ${seeds})
 endfunction()
