@@ -1,0 +1,34 @@
+#include "cli_support.h"
+
+#include "connections/site_letters.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace tarnwick::cli {
+
+std::uint8_t parseSiteLetter(const QString& text, const QString& option) {
+    const QString letter = text.trimmed().toUpper();
+    if (letter.size() != 1 || letter[0] < QLatin1Char('A') || letter[0] > QLatin1Char('D')) {
+        throw CliFailure(QStringLiteral("%1 must be a site letter A to D, not \"%2\"")
+                             .arg(option, text),
+                         kUsageError);
+    }
+    return SiteLetterToIndex(letter);
+}
+
+QString vocabularyPath(const QString& given) {
+    if (!given.isEmpty()) {
+        return given;
+    }
+    // Installed beside the tool, else the source tree's data folder.
+    const QString installed =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/tarnwick/vocabulary.dat"));
+    if (QFileInfo::exists(installed)) {
+        return installed;
+    }
+    return QStringLiteral(TARNWICK_DATA_DIR "/vocabulary.dat");
+}
+
+} // namespace tarnwick::cli

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+
+namespace tarnwick::cli {
+
+// A failure the tool reports as one line on stderr before exiting with `exitCode`.
+class CliFailure : public std::runtime_error {
+public:
+    CliFailure(const QString& message, int exitCode = 1)
+        : std::runtime_error(message.toStdString()), m_exitCode(exitCode) {}
+    int exitCode() const { return m_exitCode; }
+
+private:
+    int m_exitCode;
+};
+
+inline constexpr int kUsageError = 2;
+
+// "A".."D" to 0..3; anything else is a usage error naming `option`.
+std::uint8_t parseSiteLetter(const QString& text, const QString& option);
+
+// The vocabulary file to show words with: the given path, else the one shipped with the tool.
+QString vocabularyPath(const QString& given);
+
+} // namespace tarnwick::cli

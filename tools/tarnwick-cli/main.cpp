@@ -1,0 +1,59 @@
+// tarnwick-cli: the configuration program's file and transfer code without windows.
+#include "cli_support.h"
+#include "file_commands.h"
+
+#include "shell/app_error.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+const char* const kUsage =
+    "usage: tarnwick-cli COMMAND [options]\n"
+    "\n"
+    "commands:\n"
+    "  show FILE.stv [--json] [--vocabulary FILE]   decoded configuration and connection\n"
+    "  image FILE.stv -o RAW                        the raw 2016-byte image\n"
+    "  pack --image RAW --port P [--addr A] --sn SN --site L [--dest L]\n"
+    "       [--saved-at ISO8601] -o FILE.stv        a settings file from a raw image\n";
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tarnwick-cli"));
+    QTextStream err(stderr);
+
+    const std::map<QString, std::function<int(const QStringList&)>> commands{
+        {QStringLiteral("show"), tarnwick::cli::runShow},
+        {QStringLiteral("image"), tarnwick::cli::runImage},
+        {QStringLiteral("pack"), tarnwick::cli::runPack},
+    };
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        err << kUsage;
+        return tarnwick::cli::kUsageError;
+    }
+    if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        QTextStream(stdout) << kUsage;
+        return 0;
+    }
+    const auto command = commands.find(args.takeFirst());
+    if (command == commands.end()) {
+        err << kUsage;
+        return tarnwick::cli::kUsageError;
+    }
+    try {
+        return command->second(args);
+    } catch (const tarnwick::cli::CliFailure& e) {
+        err << "tarnwick-cli: " << e.what() << '\n';
+        return e.exitCode();
+    } catch (const tarnwick::AppError& e) {
+        err << "tarnwick-cli: " << e.description() << '\n';
+        return 1;
+    }
+}
