@@ -1,12 +1,10 @@
 #include "settings_file.h"
 
 #include "connections/connection_file.h"
-#include "shell/app_error.h"
 #include "shell/file_access.h"
 #include "shell/ole_date.h"
 #include "shell/record_io.h"
 
-#include <QFileInfo>
 #include <cstring>
 
 namespace tarnwick {
@@ -111,14 +109,8 @@ void writeSettingsFile(const QString& path, const SettingsRecord& record) {
 }
 
 std::optional<SettingsRecord> readSettingsFile(const QString& path) {
-    if (!QFileInfo::exists(path)) {
-        return std::nullopt;
-    }
-    const std::optional<QByteArray> data = readExistingFile(path);
-    if (!data) {
-        throw AppError::standard(ErrorNumber::PathFileAccess, path);
-    }
-    return parseSettingsRecord(*data);
+    const std::optional<QByteArray> data = readFileIfExists(path);
+    return data ? parseSettingsRecord(*data) : std::nullopt;
 }
 
 } // namespace tarnwick

@@ -1,10 +1,8 @@
 #include "vocabulary.h"
 
-#include "shell/app_error.h"
 #include "shell/file_access.h"
 #include "shell/record_io.h"
 
-#include <QFileInfo>
 #include <algorithm>
 
 namespace tarnwick {
@@ -33,14 +31,8 @@ QByteArray serializeVocabulary(const VocabularyFileEntries& entries) {
 }
 
 VocabularyFileEntries readVocabularyFile(const QString& path) {
-    if (!QFileInfo::exists(path)) {
-        return VocabularyFileEntries{};
-    }
-    const std::optional<QByteArray> data = readExistingFile(path);
-    if (!data) {
-        throw AppError::standard(ErrorNumber::PathFileAccess, path);
-    }
-    return parseVocabulary(*data);
+    const std::optional<QByteArray> data = readFileIfExists(path);
+    return data ? parseVocabulary(*data) : VocabularyFileEntries{};
 }
 
 void writeVocabularyFile(const QString& path, const VocabularyFileEntries& entries) {

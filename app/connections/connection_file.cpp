@@ -4,7 +4,6 @@
 #include "shell/file_access.h"
 #include "shell/record_io.h"
 
-#include <QFileInfo>
 
 namespace tarnwick {
 
@@ -38,12 +37,9 @@ void WriteConnectionFile(const QString& path, const ConnectionProfile& profile) 
 }
 
 ConnectionProfile ReadConnectionFile(const QString& path) {
-    if (!QFileInfo::exists(path)) {
-        throw AppError::standard(ErrorNumber::FileNotFound, path);
-    }
-    const std::optional<QByteArray> data = readExistingFile(path);
+    const std::optional<QByteArray> data = readFileIfExists(path);
     if (!data) {
-        throw AppError::standard(ErrorNumber::PathFileAccess, path);
+        throw AppError::standard(ErrorNumber::FileNotFound, path);
     }
     return parseConnectionProfile(*data);
 }

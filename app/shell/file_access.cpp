@@ -30,13 +30,14 @@ void writeFileAtomically(const QString& path, const QByteArray& data,
     }
 }
 
-std::optional<QByteArray> readExistingFile(const QString& path) {
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+std::optional<QByteArray> readFileIfExists(const QString& path) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
         return std::nullopt;
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        throw AppError::standard(ErrorNumber::PathFileAccess, path);
     }
     return file.readAll();
 }

@@ -14,8 +14,8 @@ namespace tarnwick {
 void writeFileAtomically(const QString& path, const QByteArray& data,
                          std::optional<QFileDevice::Permissions> permissions = std::nullopt);
 
-// Reads a whole existing file. Nothing when the path names no readable file; never creates
-// one.
-std::optional<QByteArray> readExistingFile(const QString& path);
+// Reads a whole file. Nothing when nothing exists at `path`; never creates a file. Throws
+// AppError (75, path/file access) when something exists there but cannot be read as a file.
+std::optional<QByteArray> readFileIfExists(const QString& path);
 
 } // namespace tarnwick

@@ -14,7 +14,7 @@ TEST(FileAccess, AtomicWriteReplacesLongerFileWhole) {
     const QString path = dir.filePath(QStringLiteral("a.bin"));
     writeFileAtomically(path, QByteArray(100, 'x'));
     writeFileAtomically(path, QByteArrayLiteral("new"));
-    EXPECT_EQ(*readExistingFile(path), QByteArrayLiteral("new"));
+    EXPECT_EQ(*readFileIfExists(path), QByteArrayLiteral("new"));
     // Only the one file is left in the folder: no temporary files linger.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
@@ -45,7 +45,16 @@ TEST(FileAccess, UnwritableFolderFailsWithAccessErrorAndLeavesNothing) {
 TEST(FileAccess, ReadingAMissingFileCreatesNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("none.stv"));
-    EXPECT_FALSE(readExistingFile(path));
+    EXPECT_FALSE(readFileIfExists(path));
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_FALSE(readExistingFile(dir.path())); // a folder is not a file
+}
+
+TEST(FileAccess, SomethingThatIsNoReadableFileIsAnAccessError) {
+    QTemporaryDir dir;
+    try {
+        readFileIfExists(dir.path());
+        FAIL() << "a folder must not read as a file";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.number(), ErrorNumber::PathFileAccess);
+    }
 }

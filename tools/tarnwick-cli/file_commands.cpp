@@ -172,9 +172,9 @@ int runPack(const QStringList& arguments) {
         }
     }
 
-    const std::optional<QByteArray> raw = readExistingFile(imagePath);
+    const std::optional<QByteArray> raw = readFileIfExists(imagePath);
     if (!raw) {
-        throw CliFailure(QStringLiteral("%1: no such file or not readable").arg(imagePath));
+        throw CliFailure(QStringLiteral("%1: no such file").arg(imagePath));
     }
     ConfigImage image{};
     if (raw->size() != static_cast<qsizetype>(image.size())) {
