@@ -25,7 +25,9 @@ void writeFileAtomically(const QString& path, const QByteArray& data,
         file.cancelWriting();
         throw fail();
     }
-    if (file.write(data) != data.size() || !file.commit()) {
+    // Qt 6.4's commit() renames even when its own final flush failed (a full disk), so the
+    // flush is checked first: a truncated file must never replace the old one.
+    if (file.write(data) != data.size() || !file.flush() || !file.commit()) {
         throw fail();
     }
 }

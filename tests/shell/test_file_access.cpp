@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace tarnwick;
 
 TEST(FileAccess, AtomicWriteReplacesLongerFileWhole) {
@@ -57,4 +60,29 @@ TEST(FileAccess, SomethingThatIsNoReadableFileIsAnAccessError) {
     } catch (const AppError& e) {
         EXPECT_EQ(e.number(), ErrorNumber::PathFileAccess);
     }
+}
+
+TEST(FileAccess, AWriteCutShortByAFullDiskLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("keep.stv"));
+    writeFileAtomically(path, QByteArrayLiteral("old contents"));
+
+    // A file-size limit makes the write fail part-way, as a full disk would (also as root).
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    bool failed = false;
+    try {
+        writeFileAtomically(path, QByteArray(4000, 'n'));
+    } catch (const AppError& e) {
+        failed = e.number() == ErrorNumber::PathFileAccess;
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(*readFileIfExists(path), QByteArrayLiteral("old contents"));
 }
