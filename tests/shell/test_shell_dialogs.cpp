@@ -1,0 +1,137 @@
+#include "modal_helper.h"
+#include "shell/app_error.h"
+#include "shell/dialog_error_reporter.h"
+#include "shell/frm_error.h"
+#include "shell/qt_prompter.h"
+#include "support/qt_printers.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tarnwick;
+using tarnwick::test::whenModalOpens;
+
+namespace {
+// Types a path into a file dialog's name field and confirms it, as a user would.
+void typeAndAccept(QWidget* modal, const QString& path) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+    static_cast<QDialog*>(dialog)->accept();
+}
+
+void clickMessageButton(QWidget* modal, QMessageBox::StandardButton which) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    box->button(which)->click();
+}
+} // namespace
+
+TEST(DialogErrorReporter, ShowsTheReportModallyOverTheOwnerUntilOk) {
+    QWidget owner;
+    owner.show();
+    DialogErrorReporter reporter(&owner);
+    QWidget* seenParent = nullptr;
+    QString seenMessage, seenSource;
+    whenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<frmError*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        seenParent = dialog->parentWidget();
+        seenMessage = dialog->findChild<QLabel*>(QStringLiteral("lblError"))->text();
+        seenSource = dialog->findChild<QLabel*>(QStringLiteral("lblErrSource"))->text();
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    });
+    reporter.ReportError(QStringLiteral("Unable to open the settings file."),
+                         AppError::standard(ErrorNumber::FileNotFound));
+    EXPECT_EQ(seenParent, &owner);
+    EXPECT_EQ(seenMessage, QStringLiteral("Unable to open the settings file."));
+    EXPECT_EQ(seenSource, QStringLiteral("tarnwick"));
+    // The dialog is gone once the call returns.
+    EXPECT_EQ(owner.findChild<frmError*>(), nullptr);
+}
+
+TEST(DialogErrorReporter, OwnerClosedWhileTheDialogIsOpenIsHarmless) {
+    auto* owner = new QWidget;
+    owner->show();
+    DialogErrorReporter reporter(owner);
+    whenModalOpens([&](QWidget*) { delete owner; });
+    EXPECT_NO_THROW(reporter.ReportError(QStringLiteral("m"), QStringLiteral("1"), {}, {}));
+}
+
+TEST(QtPrompter, QuestionsShowTextAndCaptionAndAnswerTheButtonPressed) {
+    QtPrompter prompter;
+    QString text, caption;
+    whenModalOpens([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        caption = box->windowTitle();
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_TRUE(prompter.askYesNo(QStringLiteral("COM1 <is> used.\r\nDisconnect?"),
+                                  QStringLiteral("Tarnwick")));
+    EXPECT_EQ(text, QStringLiteral("COM1 <is> used.\nDisconnect?"));
+    EXPECT_EQ(caption, QStringLiteral("Tarnwick"));
+
+    // Closing the box is Cancel.
+    whenModalOpens([](QWidget* modal) { modal->close(); });
+    EXPECT_EQ(prompter.askYesNoCancel(QStringLiteral("q"), QStringLiteral("c")),
+              Prompter::Answer::Cancel);
+}
+
+TEST(QtPrompter, SaveDialogStartsInTheFolderWithFilterAndValidProposedName) {
+    QTemporaryDir folder;
+    QtPrompter prompter;
+    QStringList filters;
+    QString directory, typed;
+    whenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        directory = dialog->directory().absolutePath();
+        typed = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        dialog->reject();
+    });
+    FileDialogOptions options{QStringLiteral("Tarnwick Connections (*.tlc)|*.tlc"), folder.path(),
+                              QStringLiteral("site.tlc")};
+    EXPECT_EQ(prompter.saveFile(options), std::nullopt);
+    EXPECT_EQ(filters, QStringList{QStringLiteral("Tarnwick Connections (*.tlc)")});
+    EXPECT_EQ(directory, folder.path());
+    EXPECT_EQ(typed, QStringLiteral("site.tlc"));
+
+    // A name that is not a bare file name is not proposed.
+    whenModalOpens([&](QWidget* modal) {
+        typed = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    options.proposedName = QStringLiteral("../elsewhere/site.tlc");
+    EXPECT_EQ(prompter.saveFile(options), std::nullopt);
+    EXPECT_EQ(typed, QString());
+}
+
+TEST(QtPrompter, SaveIntoAMissingFolderIsRefusedAndTheDialogShownAgain) {
+    QTemporaryDir folder;
+    QtPrompter prompter;
+    const QString missing = folder.filePath(QStringLiteral("missing/site.tlc"));
+    const QString good = folder.filePath(QStringLiteral("site"));
+    QString warning;
+    whenModalOpens([&](QWidget* dialog) {
+        whenModalOpens([&](QWidget* box) {
+            warning = qobject_cast<QMessageBox*>(box)->text();
+            whenModalOpens([&](QWidget* again) { typeAndAccept(again, good); });
+            clickMessageButton(box, QMessageBox::Ok);
+        });
+        typeAndAccept(dialog, missing);
+    });
+    EXPECT_EQ(prompter.saveFile(
+                  {QStringLiteral("Tarnwick Connections (*.tlc)|*.tlc"), folder.path(), {}}),
+              good); // no extension added
+    EXPECT_TRUE(warning.contains(QStringLiteral("does not exist")));
+}
