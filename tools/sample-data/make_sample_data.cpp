@@ -1,4 +1,5 @@
-// Writes the sample vocabulary and the sample settings file shipped in data/.
+// Writes the sample vocabulary, the sample settings file and the protected-locations file
+// shipped in data/.
 // Usage: make-sample-data DATA_DIR
 // The output is deterministic, so a test can check that the shipped files are current.
 #include "vocabulary_words.h"
@@ -7,12 +8,16 @@
 #include "config/site_config_codec.h"
 #include "config/vocabulary.h"
 #include "shell/app_error.h"
+#include "shell/file_access.h"
+#include "transfer/protected_locations.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
 
+#include <algorithm>
 #include <random>
+#include <vector>
 
 using namespace tarnwick;
 
@@ -124,6 +129,44 @@ ConfigImage sampleImage() {
     return image;
 }
 
+// The bytes an upload leaves as the unit has them (data/README.md explains the choice): the
+// firmware byte, the four calibration bytes of each channel record, and bytes the program does
+// not interpret in the site options, around the channel records, before the alarm delays,
+// beside the answer settings and at the end of the memory.
+ProtectedLocations sampleProtectedLocations() {
+    std::vector<std::size_t> offsets{31};
+    const auto addRange = [&](std::size_t first, std::size_t last) {
+        for (std::size_t offset = first; offset <= last; ++offset) {
+            offsets.push_back(offset);
+        }
+    };
+    for (std::size_t channel = 0; channel < 16; ++channel) {
+        addRange(54 + 9 * channel + 5, 54 + 9 * channel + 8);
+    }
+    addRange(4, 7);
+    addRange(16, 19);
+    addRange(27, 27);
+    addRange(32, 32);
+    addRange(37, 49);
+    addRange(51, 53);
+    addRange(198, 203);
+    addRange(207, 207);
+    addRange(240, 247);
+    addRange(953, 959);
+    addRange(2010, 2015);
+    std::sort(offsets.begin(), offsets.end());
+    if (offsets.size() != kProtectedLocationCount) {
+        throw AppError::standard(ErrorNumber::InvalidArgument,
+                                 QStringLiteral("%1 protected locations").arg(offsets.size()));
+    }
+    ProtectedLocations locations{};
+    for (std::size_t k = 0; k < offsets.size(); ++k) {
+        locations[k] = {static_cast<std::uint8_t>(offsets[k] / kBlockSize),
+                        static_cast<std::uint8_t>(offsets[k] % kBlockSize)};
+    }
+    return locations;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -150,6 +193,9 @@ int main(int argc, char* argv[]) {
         const QDateTime savedAt(QDate(2026, 11, 30), QTime(14, 5, 0));
         writeSettingsFile(dir.filePath(QStringLiteral("sample.stv")),
                           settingsRecordFor(connection, image, savedAt));
+
+        writeFileAtomically(dir.filePath(QStringLiteral("protected.dat")),
+                            encodeProtectedLocations(sampleProtectedLocations()));
     } catch (const AppError& e) {
         err << "make-sample-data: " << e.description() << '\n';
         return 1;

@@ -1,0 +1,52 @@
+#include "protected_locations.h"
+
+#include "config/config_image.h"
+#include "shell/app_error.h"
+#include "shell/file_access.h"
+
+namespace tarnwick {
+
+namespace {
+
+void checkInMemory(const ProtectedLocation& location, std::size_t entry) {
+    if (location.block >= kBlockCount || location.byte >= kBlockSize) {
+        throw AppError::standard(ErrorNumber::SubscriptOutOfRange,
+                                 QStringLiteral("protected location %1 is block %2 byte %3")
+                                     .arg(entry)
+                                     .arg(location.block)
+                                     .arg(location.byte));
+    }
+}
+
+std::uint8_t byteAt(const QByteArray& bytes, std::size_t index) {
+    const auto i = static_cast<qsizetype>(index);
+    return i < bytes.size() ? static_cast<std::uint8_t>(bytes[i]) : std::uint8_t{0};
+}
+
+} // namespace
+
+ProtectedLocations parseProtectedLocations(const QByteArray& bytes) {
+    ProtectedLocations locations{};
+    for (std::size_t k = 0; k < kProtectedLocationCount; ++k) {
+        locations[k] = {byteAt(bytes, k), byteAt(bytes, kProtectedLocationCount + k)};
+        checkInMemory(locations[k], k);
+    }
+    return locations;
+}
+
+ProtectedLocations readProtectedLocations(const QString& path) {
+    return parseProtectedLocations(readFileIfExists(path).value_or(QByteArray()));
+}
+
+QByteArray encodeProtectedLocations(const ProtectedLocations& locations) {
+    QByteArray bytes(static_cast<qsizetype>(kProtectedFileSize), '\0');
+    for (std::size_t k = 0; k < kProtectedLocationCount; ++k) {
+        checkInMemory(locations[k], k);
+        bytes[static_cast<qsizetype>(k)] = static_cast<char>(locations[k].block);
+        bytes[static_cast<qsizetype>(kProtectedLocationCount + k)] =
+            static_cast<char>(locations[k].byte);
+    }
+    return bytes;
+}
+
+} // namespace tarnwick
