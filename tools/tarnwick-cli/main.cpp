@@ -1,6 +1,7 @@
 // tarnwick-cli: the configuration program's file and transfer code without windows.
 #include "cli_support.h"
 #include "file_commands.h"
+#include "transfer_commands.h"
 
 #include "shell/app_error.h"
 
@@ -19,7 +20,9 @@ const char* const kUsage =
     "  show FILE.stv [--json] [--vocabulary FILE]   decoded configuration and connection\n"
     "  image FILE.stv -o RAW                        the raw 2016-byte image\n"
     "  pack --image RAW --port P [--addr A] --sn SN --site L [--dest L]\n"
-    "       [--saved-at ISO8601] -o FILE.stv        a settings file from a raw image\n";
+    "       [--saved-at ISO8601] -o FILE.stv        a settings file from a raw image\n"
+    "  download --port DEV [--addr PHONE] --sn SN --password PW --site L [--dest L]\n"
+    "       -o FILE.stv                             read a unit into a settings file\n";
 
 } // namespace
 
@@ -32,6 +35,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("show"), tarnwick::cli::runShow},
         {QStringLiteral("image"), tarnwick::cli::runImage},
         {QStringLiteral("pack"), tarnwick::cli::runPack},
+        {QStringLiteral("download"), tarnwick::cli::runDownload},
     };
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {

@@ -1,0 +1,64 @@
+#include "app_settings.h"
+
+#include "shell/app_error.h"
+#include "shell/c_registry.h"
+
+#include <QDir>
+
+namespace tarnwick {
+
+namespace {
+
+QVariant readAppValue(cRegistry& registry, const QString& name) {
+    registry.setClassKey(registry::HKEY_LOCAL_MACHINE);
+    registry.setSectionKey(kAppSettingsKey);
+    registry.setValueKey(name);
+    return registry.Value();
+}
+
+// The conversion to an unsigned 8-bit index: empty is 0, a number outside 0..255 overflows.
+std::uint8_t siteLetterIndex(const QVariant& value) {
+    if (!value.isValid()) {
+        return 0;
+    }
+    bool isNumber = false;
+    const qlonglong number = registryValueText(value).toLongLong(&isNumber);
+    if (!isNumber) {
+        throw AppError::standard(ErrorNumber::TypeMismatch);
+    }
+    if (number < 0 || number > 255) {
+        throw AppError::standard(ErrorNumber::Overflow);
+    }
+    return static_cast<std::uint8_t>(number);
+}
+
+// A folder that cannot be made is left to the dialogs that start in it; start-up goes on.
+void createMissingFolder(const QString& path) {
+    if (!path.isEmpty()) {
+        QDir().mkpath(path);
+    }
+}
+
+} // namespace
+
+AppSettings LoadAppSettings(registry::RegistryStore& store) {
+    cRegistry registry(store);
+    const auto text = [&](const QString& name) {
+        return registryValueText(readAppValue(registry, name));
+    };
+    AppSettings settings;
+    settings.SaveFileDir = text(kSaveFileDirValue);
+    settings.SaveConnDir = text(kSaveConnDirValue);
+    settings.RecentConnection.SN = text(kLastConnSNValue);
+    settings.RecentConnection.SL = siteLetterIndex(readAppValue(registry, kLastConnSLValue));
+    settings.RecentConnection.Port = text(kLastConnPortValue);
+    settings.RecentConnection.Addr = text(kLastConnAddrValue);
+    settings.VocabDat = text(kVocabDatValue);
+    settings.HelpFile = text(kHelpFileValue);
+    settings.Protected = text(kProtectedValue);
+    createMissingFolder(settings.SaveFileDir);
+    createMissingFolder(settings.SaveConnDir);
+    return settings;
+}
+
+} // namespace tarnwick
