@@ -6,11 +6,11 @@ namespace tarnwick::sim {
 
 namespace {
 
-constexpr std::uint8_t kModeMask = 0xC0;
-constexpr std::uint8_t kModeRequest = 0x40;
-constexpr std::uint8_t kModeCommit = 0x80;
-constexpr std::uint8_t kOperationIdentify = 15;
-constexpr std::uint8_t kOperationBlock = 8;
+using modProtocol::kModeCommit;
+using modProtocol::kModeMask;
+using modProtocol::kModeRequest;
+using modProtocol::kOperationBlock;
+using modProtocol::kOperationIdentify;
 
 CommandKind kindOf(std::uint8_t mode, std::uint8_t operation) {
     if (mode == kModeRequest && operation == kOperationIdentify) {

@@ -12,10 +12,6 @@ namespace tarnwick::modProtocol {
 
 namespace {
 
-constexpr std::uint8_t kModeRequest = 0x40;
-constexpr std::uint8_t kModeCommit = 0x80;
-constexpr std::uint8_t kOperationIdentify = 15;
-constexpr std::uint8_t kOperationBlock = 8;
 constexpr std::uint8_t kLastSiteCode = 3;
 constexpr std::size_t kChassisTextLength = 10;
 constexpr qsizetype kSerialNumberLength = 6;

@@ -27,6 +27,13 @@ inline constexpr std::uint8_t kChassisLead = 0xF0;
 inline constexpr std::uint8_t kIncomingDataLead = 0xF4;
 inline constexpr std::uint8_t kOutgoingDataLead = 0xF8;
 
+// Command byte: mode in bits 7-6, destination site in bits 5-4, operation in bits 3-0.
+inline constexpr std::uint8_t kModeMask = 0xC0;
+inline constexpr std::uint8_t kModeRequest = 0x40;
+inline constexpr std::uint8_t kModeCommit = 0x80;
+inline constexpr std::uint8_t kOperationIdentify = 15;
+inline constexpr std::uint8_t kOperationBlock = 8;
+
 struct CommandRequest {
     std::uint8_t Site = 0;
     std::uint8_t Destination = 0;

@@ -1,10 +1,12 @@
 #include "config/site_config_codec.h"
+#include "support/error_number.h"
 #include "shell/app_error.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace tarnwick;
+using tarnwick::testing::errorNumberOf;
 
 namespace {
 
@@ -23,15 +25,6 @@ ConfigImage reencoded(const ConfigImage& image, std::uint8_t destSL = 0) {
     ConfigImage out = image;
     encodeSiteConfig(decodeSiteConfig(image, destSL), destSL, out);
     return out;
-}
-
-int errorNumberOf(const auto& action) {
-    try {
-        action();
-    } catch (const AppError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "connections/connection_file.h"
+#include "support/error_number.h"
 #include "shell/app_error.h"
 
 #include <QFile>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace tarnwick;
+using tarnwick::testing::errorNumberOf;
 
 namespace {
 const ConnectionProfile kDirectProfile{QStringLiteral("COM1"), QString(), QStringLiteral("123456"),
@@ -18,14 +20,6 @@ QByteArray fileBytes(const QString& path) {
     return f.readAll();
 }
 
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AppError& e) {
-        return e.number();
-    }
-    return 0;
-}
 } // namespace
 
 TEST(ConnectionFile, DirectProfileWithoutPasswordIsTheKnownTwentyThreeBytes) {

@@ -1,22 +1,15 @@
 #include "shell/app_error.h"
+#include "support/error_number.h"
 #include "transfer/mod_protocol.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 
 using namespace tarnwick;
+using tarnwick::testing::errorNumberOf;
 using namespace tarnwick::modProtocol;
 
 namespace {
-
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AppError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 // A chassis frame whose XOR chain carries `text` (10 characters), ending in `last`.
 Frame chassisFrame(std::uint8_t lead, const char* text, std::uint8_t last) {

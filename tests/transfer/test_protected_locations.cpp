@@ -1,4 +1,5 @@
 #include "shell/app_error.h"
+#include "support/error_number.h"
 #include "transfer/protected_locations.h"
 
 #include <QDir>
@@ -9,19 +10,7 @@
 #include <algorithm>
 
 using namespace tarnwick;
-
-namespace {
-
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AppError& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-} // namespace
+using tarnwick::testing::errorNumberOf;
 
 // Blocks first, byte indices 119 bytes later; a short file reads as zeros past its end.
 TEST(ProtectedLocations, LayoutAndShortFiles) {
