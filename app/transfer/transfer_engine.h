@@ -78,6 +78,8 @@ public:
 
     const TransferState& state() const { return m_state; }
     bool ended() const { return m_phase == Phase::Ended; }
+    // A step failed unexpectedly and was reported; only cancel leaves this state.
+    bool stalled() const { return m_phase == Phase::Stalled; }
     // The blocks an upload has sent with their commit request so far, in the order first
     // sent: what the unit may have changed when the upload is stopped.
     const std::vector<std::uint8_t>& writtenBlocks() const { return m_writtenBlocks; }

@@ -62,10 +62,20 @@ std::optional<char> CliPrompter::ask(const QString& question, const QString& cho
     return static_cast<char>(QChar::fromLatin1(answer->at(0)).toLower().unicode());
 }
 
-bool CliPrompter::askYesNo(const QString& text, const QString&) {
+void CliPrompter::presetAnswer(const QString& caption, bool yes, const QString& reason) {
+    m_presetAnswers.insert(caption, {yes, reason});
+}
+
+bool CliPrompter::askYesNo(const QString& text, const QString& caption) {
     if (m_confirmCancel) {
         m_console.printLine(text + QStringLiteral(" Yes (interrupted)"));
         return true;
+    }
+    if (const auto preset = m_presetAnswers.constFind(caption); preset != m_presetAnswers.cend()) {
+        m_console.printLine(text +
+                            (preset->yes ? QStringLiteral(" Yes (") : QStringLiteral(" No (")) +
+                            preset->reason + QLatin1Char(')'));
+        return preset->yes;
     }
     return ask(text, QStringLiteral("y/N")) == 'y';
 }

@@ -2,6 +2,7 @@
 
 #include "shell/prompter.h"
 
+#include <QHash>
 #include <optional>
 
 namespace tarnwick::cli {
@@ -25,6 +26,10 @@ public:
         m_confirmCancel = false;
     }
 
+    // The yes/no question with this caption is answered `yes` without asking; the question
+    // and the answer are still shown, with `reason` (the option that gave it).
+    void presetAnswer(const QString& caption, bool yes, const QString& reason);
+
     void information(const QString& text, const QString& caption) override;
     bool askYesNo(const QString& text, const QString& caption) override;
     Answer askYesNoCancel(const QString& text, const QString& caption) override;
@@ -38,6 +43,11 @@ private:
     CliConsole& m_console;
     int m_interruptFd;
     bool m_confirmCancel = false;
+    struct PresetAnswer {
+        bool yes = false;
+        QString reason;
+    };
+    QHash<QString, PresetAnswer> m_presetAnswers; // by caption
 };
 
 } // namespace tarnwick::cli

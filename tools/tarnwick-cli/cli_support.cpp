@@ -2,6 +2,7 @@
 
 #include "connections/site_letters.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +17,27 @@ std::uint8_t parseSiteLetter(const QString& text, const QString& option) {
                          kUsageError);
     }
     return SiteLetterToIndex(letter);
+}
+
+QString requiredOption(const QCommandLineParser& parser, const QString& name) {
+    const QString value = parser.value(name);
+    if (value.isEmpty()) {
+        throw CliFailure(QStringLiteral("--%1 is required").arg(name), kUsageError);
+    }
+    return value;
+}
+
+SettingsRecord readSettingsRecord(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        throw CliFailure(QStringLiteral("%1: no such file").arg(path));
+    }
+    const std::optional<SettingsRecord> record = readSettingsFile(path);
+    if (!record) {
+        throw CliFailure(QStringLiteral("%1: not a settings file, or its contents are damaged "
+                                        "(signature or check value does not match)")
+                             .arg(path));
+    }
+    return *record;
 }
 
 QString vocabularyPath(const QString& given) {

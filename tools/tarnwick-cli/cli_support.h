@@ -1,11 +1,15 @@
 #pragma once
 
+#include "config/settings_file.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
+
+class QCommandLineParser;
 
 namespace tarnwick::cli {
 
@@ -24,6 +28,12 @@ inline constexpr int kUsageError = 2;
 
 // "A".."D" to 0..3; anything else is a usage error naming `option`.
 std::uint8_t parseSiteLetter(const QString& text, const QString& option);
+
+// The value of option `name`; missing or empty is a usage error.
+QString requiredOption(const QCommandLineParser& parser, const QString& name);
+
+// The settings file at `path`; a missing, foreign or damaged file is a failure.
+SettingsRecord readSettingsRecord(const QString& path);
 
 // The vocabulary file to show words with: the given path, else the one shipped with the tool.
 QString vocabularyPath(const QString& given);

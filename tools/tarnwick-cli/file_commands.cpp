@@ -36,27 +36,6 @@ QStringList parse(QCommandLineParser& parser, const QString& command, const QStr
     return positional;
 }
 
-QString required(const QCommandLineParser& parser, const QString& name) {
-    const QString value = parser.value(name);
-    if (value.isEmpty()) {
-        throw CliFailure(QStringLiteral("--%1 is required").arg(name), kUsageError);
-    }
-    return value;
-}
-
-SettingsRecord readRecord(const QString& path) {
-    if (!QFileInfo(path).isFile()) {
-        throw CliFailure(QStringLiteral("%1: no such file").arg(path));
-    }
-    const std::optional<SettingsRecord> record = readSettingsFile(path);
-    if (!record) {
-        throw CliFailure(QStringLiteral("%1: not a settings file, or its contents are damaged "
-                                        "(signature or check value does not match)")
-                             .arg(path));
-    }
-    return *record;
-}
-
 QString isoOrNull(const std::optional<QDateTime>& t) {
     return t ? t->toString(Qt::ISODate) : QString();
 }
@@ -79,7 +58,7 @@ int runShow(const QStringList& arguments) {
                       QStringLiteral("FILE")});
     const QString path = parse(parser, QStringLiteral("show"), arguments, 1).first();
 
-    const SettingsRecord record = readRecord(path);
+    const SettingsRecord record = readSettingsRecord(path);
     const Vocabulary vocabulary(readVocabularyFile(vocabularyPath(parser.value(QStringLiteral("vocabulary")))));
     SiteConfig config;
     try {
@@ -126,9 +105,9 @@ int runImage(const QStringList& arguments) {
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       QStringLiteral("Where the 2016 raw bytes go."), QStringLiteral("RAW")});
     const QString path = parse(parser, QStringLiteral("image"), arguments, 1).first();
-    const QString output = required(parser, QStringLiteral("output"));
+    const QString output = requiredOption(parser, QStringLiteral("output"));
 
-    const SettingsRecord record = readRecord(path);
+    const SettingsRecord record = readSettingsRecord(path);
     writeOutput(output, QByteArray(reinterpret_cast<const char*>(record.image.data()),
                                    static_cast<qsizetype>(record.image.size())));
     return 0;
@@ -150,14 +129,14 @@ int runPack(const QStringList& arguments) {
          QStringLiteral("FILE.stv")},
     });
     parse(parser, QStringLiteral("pack"), arguments, 0);
-    const QString imagePath = required(parser, QStringLiteral("image"));
-    const QString output = required(parser, QStringLiteral("output"));
+    const QString imagePath = requiredOption(parser, QStringLiteral("image"));
+    const QString output = requiredOption(parser, QStringLiteral("output"));
 
     CurrentConnection connection;
-    connection.Port = required(parser, QStringLiteral("port"));
+    connection.Port = requiredOption(parser, QStringLiteral("port"));
     connection.Addr = parser.value(QStringLiteral("addr"));
-    connection.SN = required(parser, QStringLiteral("sn"));
-    connection.SL = parseSiteLetter(required(parser, QStringLiteral("site")), QStringLiteral("--site"));
+    connection.SN = requiredOption(parser, QStringLiteral("sn"));
+    connection.SL = parseSiteLetter(requiredOption(parser, QStringLiteral("site")), QStringLiteral("--site"));
     connection.DestSL = parser.isSet(QStringLiteral("dest"))
                             ? parseSiteLetter(parser.value(QStringLiteral("dest")), QStringLiteral("--dest"))
                             : connection.SL;

@@ -22,7 +22,12 @@ const char* const kUsage =
     "  pack --image RAW --port P [--addr A] --sn SN --site L [--dest L]\n"
     "       [--saved-at ISO8601] -o FILE.stv        a settings file from a raw image\n"
     "  download --port DEV [--addr PHONE] --sn SN --password PW --site L [--dest L]\n"
-    "       -o FILE.stv                             read a unit into a settings file\n";
+    "       -o FILE.stv                             read a unit into a settings file\n"
+    "  upload FILE.stv [--port DEV] [--addr PHONE] [--sn SN] --password PW [--site L]\n"
+    "       [--dest L] [--restore-calibration] [--change-passwords --old-master X\n"
+    "       --new-master Y --new-user Z] [--yes|--no] [--protected FILE]\n"
+    "                                               write a settings file into a unit;\n"
+    "                                               connection defaults from the file\n";
 
 } // namespace
 
@@ -36,6 +41,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("image"), tarnwick::cli::runImage},
         {QStringLiteral("pack"), tarnwick::cli::runPack},
         {QStringLiteral("download"), tarnwick::cli::runDownload},
+        {QStringLiteral("upload"), tarnwick::cli::runUpload},
     };
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {

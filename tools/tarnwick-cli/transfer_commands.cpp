@@ -1,57 +1,37 @@
 #include "transfer_commands.h"
 
-#include "shell/default_hive_dir.h"
-
-#include "automation/dbus_automation.h"
-#include "cli_console.h"
-#include "cli_error_reporter.h"
-#include "cli_progress_view.h"
-#include "cli_prompter.h"
 #include "cli_support.h"
 #include "config/settings_file.h"
-#include "connections/port_check.h"
-#include "interrupt_notifier.h"
+#include "connection_options.h"
 #include "registry/registry_store.h"
-#include "serial/qt_serial_control.h"
 #include "shell/app_error.h"
-#include "shell/default_hive_dir.h"
-#include "transfer/program_transfer_host.h"
-#include "transfer/qt_scheduler.h"
-#include "transfer/transfer_engine.h"
+#include "transfer_session.h"
+#include "upload_options.h"
+#include "upload_report.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <optional>
 
 namespace tarnwick::cli {
 
 namespace {
+
+// The caption of the question asked when the old master password is wrong.
+const QString kChangePasswordFailedCaption = QStringLiteral("Change password failed");
 
 struct DownloadOptions {
     CurrentConnection connection;
     QString output;
 };
 
-DownloadOptions readOptions(const QStringList& arguments) {
+DownloadOptions readDownloadOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({
-        {QStringLiteral("port"), QStringLiteral("Serial device, or a modem's name."),
-         QStringLiteral("DEV")},
-        {QStringLiteral("addr"), QStringLiteral("Phone number to dial (empty: direct)."),
-         QStringLiteral("PHONE")},
-        {QStringLiteral("sn"), QStringLiteral("Serial number of the unit."), QStringLiteral("SN")},
-        {QStringLiteral("password"), QStringLiteral("Password of the unit."), QStringLiteral("PW")},
-        {QStringLiteral("site"), QStringLiteral("Site letter of the unit, A-D."),
-         QStringLiteral("L")},
-        {QStringLiteral("dest"), QStringLiteral("Site letter to download (default: --site)."),
-         QStringLiteral("L")},
-        {{QStringLiteral("o"), QStringLiteral("output")},
-         QStringLiteral("Settings file to write."),
-         QStringLiteral("FILE.stv")},
-    });
+    addConnectionOptions(parser, QStringLiteral("Site letter to download (default: --site)."));
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                      QStringLiteral("Settings file to write."),
+                      QStringLiteral("FILE.stv")});
     if (!parser.parse(QStringList{QStringLiteral("download")} + arguments)) {
         throw CliFailure(parser.errorText(), kUsageError);
     }
@@ -59,27 +39,8 @@ DownloadOptions readOptions(const QStringList& arguments) {
         throw CliFailure(QStringLiteral("download takes no file name other than -o FILE.stv"),
                          kUsageError);
     }
-    const auto required = [&parser](const char* name) {
-        const QString value = parser.value(QLatin1String(name));
-        if (value.isEmpty()) {
-            throw CliFailure(QStringLiteral("--%1 is required").arg(QLatin1String(name)),
-                             kUsageError);
-        }
-        return value;
-    };
-
-    DownloadOptions options;
-    CurrentConnection& connection = options.connection;
-    connection.Port = required("port");
-    connection.Addr = parser.value(QStringLiteral("addr"));
-    connection.SN = required("sn");
-    connection.Password = required("password");
-    connection.SL = parseSiteLetter(required("site"), QStringLiteral("--site"));
-    connection.DestSL =
-        parser.isSet(QStringLiteral("dest"))
-            ? parseSiteLetter(parser.value(QStringLiteral("dest")), QStringLiteral("--dest"))
-            : connection.SL;
-    options.output = required("output");
+    DownloadOptions options{connectionFromOptions(parser, std::nullopt),
+                            requiredOption(parser, QStringLiteral("output"))};
     // Found out now rather than after a two-minute download.
     if (!QFileInfo(QFileInfo(options.output).absolutePath()).isDir()) {
         throw CliFailure(QStringLiteral("%1: the folder does not exist").arg(options.output),
@@ -99,59 +60,64 @@ void writeOutput(const DownloadOptions& options, const BlockBuffer& blocks) {
     }
 }
 
+// The exit code of an upload that did not complete, after saying what the unit may hold.
+int unfinishedUpload(TransferSession& session, const SessionResult& result) {
+    const TransferEngine& engine = session.engine();
+    const bool cancelled = result.interruptedBy != 0;
+    // A written block whose last read-back equals what was sent has been verified.
+    const QStringList report =
+        unfinishedUploadReport(cancelled, engine.writtenBlocks(), [&](std::uint8_t block) {
+            return session.blocks()[block] == engine.state().UploadImage[block];
+        });
+    for (const QString& line : report) {
+        session.console().printLine(line);
+    }
+    // Answering no to the password question ends the upload without a message of its own.
+    if (!cancelled && report.isEmpty() && result.outcome.message.isEmpty()) {
+        session.console().printLine(QStringLiteral("Upload stopped. Nothing was written."));
+    }
+    return cancelled ? 128 + result.interruptedBy : 1;
+}
+
 } // namespace
 
 int runDownload(const QStringList& arguments) {
-    const DownloadOptions options = readOptions(arguments);
+    const DownloadOptions options = readDownloadOptions(arguments);
+    const auto registry = openProgramRegistry();
+    TransferSession session(*registry, options.connection);
+    const SessionResult result =
+        session.run([](TransferEngine& engine) { engine.DownloadStavik(); });
 
-    InterruptNotifier interrupts;
-    CliConsole console;
-    CliPrompter prompter(console, interrupts.pendingFd());
-    CliErrorReporter errors(console);
-    DBusAutomationFactory automation;
-    // The command line leaves the recent connection of the program's users alone, and has
-    // no windows to hand over to: only the port check is a service here.
-    ProgramTransferHost::Services services;
-    services.checkPortInUse = [&](const QString& Port) {
-        return CheckPortInUse(Port, automation, prompter, errors);
-    };
-    bool mainWindowActive = false;
-    ProgramTransferHost host(std::move(services), errors, mainWindowActive);
-    // Modem names are looked up in the registry store, as the program does.
-    const registry::RegistryStore registry(registry::userHiveDirFromEnvironment(),
-                                           defaultHiveDir(QCoreApplication::applicationDirPath()));
-    QtSerialControl serial(registryDeviceResolver(registry));
-    QtScheduler scheduler;
-    CliProgressView view(console);
-    BlockBuffer blocks{};
-    const ConfigImage noUpload{};
-    TransferEngine engine(
-        {scheduler, serial, view, prompter, host, options.connection, blocks, noUpload});
-
-    std::optional<TransferOutcome> outcome;
-    engine.setFinishedHandler([&outcome](const TransferOutcome& result) {
-        outcome = result;
-        QCoreApplication::exit(0);
-    });
-    int interruptedBy = 0;
-    interrupts.setHandler([&](int signal) {
-        interruptedBy = signal;
-        prompter.confirmingCancel([&engine] { engine.requestCancel(); });
-    });
-
-    engine.DownloadStavik();
-    QCoreApplication::exec();
-    console.endStatus();
-
-    if (outcome && outcome->kind == TransferOutcome::Kind::Succeeded) {
-        writeOutput(options, blocks);
+    if (result.outcome.kind == TransferOutcome::Kind::Succeeded) {
+        writeOutput(options, session.blocks());
         return 0;
     }
     // A failure has printed its message already.
-    if (outcome && outcome->kind == TransferOutcome::Kind::Cancelled && interruptedBy != 0) {
-        return 128 + interruptedBy;
+    if (result.outcome.kind == TransferOutcome::Kind::Cancelled && result.interruptedBy != 0) {
+        return 128 + result.interruptedBy;
     }
     return 1;
+}
+
+int runUpload(const QStringList& arguments) {
+    const auto registry = openProgramRegistry();
+    const UploadOptions options = readUploadOptions(arguments, *registry);
+    TransferSession session(*registry, options.connection, options.image,
+                            options.protectedLocationsPath);
+    if (options.continueWithoutPasswords) {
+        session.prompter().presetAnswer(
+            kChangePasswordFailedCaption, *options.continueWithoutPasswords,
+            *options.continueWithoutPasswords ? QStringLiteral("--yes") : QStringLiteral("--no"));
+    }
+    const SessionResult result = session.run([&options](TransferEngine& engine) {
+        engine.UploadStavik(options.changePasswords, options.restoreCalibration,
+                            options.newMasterPassword, options.newUserPassword,
+                            options.oldMasterPassword);
+    });
+    if (result.outcome.kind == TransferOutcome::Kind::Succeeded) {
+        return 0;
+    }
+    return unfinishedUpload(session, result);
 }
 
 } // namespace tarnwick::cli
