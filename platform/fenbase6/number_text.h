@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <optional>
+
+// The text form of the number engine's value. Pure logic, no widgets.
+namespace tarnwick::fenbase6 {
+
+// fenMinusSignConst.
+enum class MinusSign { Parentheses = 0, InFront = 1, InBack = 2 };
+
+struct NumberFormat {
+    int decimalPlaces = 0;
+    QChar decimalPoint = QLatin1Char('.');
+    MinusSign minusSign = MinusSign::InFront;
+};
+
+// What a typed text means: a number, nothing (an empty field: Null), or no number at all.
+struct ParsedNumber {
+    enum class Kind { Number, Empty, Invalid };
+    Kind kind = Kind::Invalid;
+    double value = 0.0;
+};
+
+// The value shown with exactly `decimalPlaces` decimals, the decimal point and the minus sign
+// as `format` says; Null (none) is the empty text.
+QString formatNumber(std::optional<double> value, const NumberFormat& format);
+
+// Reads a typed number: digits with at most one decimal point (`format.decimalPoint`, or a
+// "." typed out of habit), negative when a minus sign stands in front or behind it or when
+// parentheses enclose it; blanks around it are ignored.
+ParsedNumber parseNumber(const QString& text, const NumberFormat& format);
+
+// The characters a number field takes as typed: digits, the decimal point, minus, plus and
+// parentheses.
+bool isNumberCharacter(QChar c, QChar decimalPoint);
+
+} // namespace tarnwick::fenbase6
