@@ -38,9 +38,9 @@ const com::EnumInfo kFont3DEnum{QStringLiteral("fenFont3DConst"),
                                  {QStringLiteral("fenFont3DInsetLite"), Font3D::InsetLite},
                                  {QStringLiteral("fenFont3DRaisedLite"), Font3D::RaisedLite}}};
 
-const std::vector<PropertySpec>& captionSpecs() {
+const std::vector<PropertyDefinition>& captionProperties() {
     namespace Id = CaptionDispIds;
-    static const std::vector<PropertySpec> specs{
+    static const std::vector<PropertyDefinition> definitions{
         {"Text", Id::Text, "String", VariantType::String, Variant(QString()), nullptr},
         {"AlignHorizontal", Id::AlignHorizontal, "fenCaptAlignHConst", VariantType::Int16,
          Variant(CaptAlignH::Left), inRange(CaptAlignH::Left, CaptAlignH::Justify), &kAlignHEnum},
@@ -60,7 +60,7 @@ const std::vector<PropertySpec>& captionSpecs() {
          inRange(0, INT16_MAX)},
         {"WordWrap", Id::WordWrap, "Boolean", VariantType::Boolean, Variant(false), nullptr},
     };
-    return specs;
+    return definitions;
 }
 
 bool isFont(const com::ComPtr<com::IUnknown>& object) {
@@ -74,7 +74,7 @@ std::uint32_t colourOf(const Variant& value) {
 } // namespace
 
 CaptionObject::CaptionObject(com::ComModule* module)
-    : SharedObject(captionSpecs(), kSource, module),
+    : SharedObject(captionProperties(), kSource, module),
       m_font([this] { notifier().changed(CaptionDispIds::Font); }) {
     resetNested();
 }
@@ -82,7 +82,7 @@ CaptionObject::CaptionObject(com::ComModule* module)
 const com::TypeInfo& CaptionObject::typeInfo() {
     static const com::TypeInfo info(
         QStringLiteral("IFenCaptionDisp"), IFenCaptionDisp::kIid,
-        memberRows(captionSpecs(), {{kFontName, CaptionDispIds::Font, com::MemberKind::Property,
+        memberRows(captionProperties(), {{kFontName, CaptionDispIds::Font, com::MemberKind::Property,
                                      QStringLiteral("IFontDisp"), VariantType::Object,
                                      com::Access::GetPutPutRef, false, {}, nullptr}}));
     return info;

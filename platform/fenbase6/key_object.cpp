@@ -18,15 +18,15 @@ bool isKeyList(const Variant& value) {
     return parseKeyList(value.toString()).has_value();
 }
 
-PropertySpec keyList(const char* name, com::DispId id, const char* defaultList,
+PropertyDefinition keyList(const char* name, com::DispId id, const char* defaultList,
                      bool hidden = false) {
     return {name,          id,      "String", VariantType::String,
             Variant(QLatin1String(defaultList)), isKeyList, nullptr, hidden};
 }
 
-const std::vector<PropertySpec>& keySpecs() {
+const std::vector<PropertyDefinition>& keyProperties() {
     using namespace KeyDispIds;
-    static const std::vector<PropertySpec> specs{
+    static const std::vector<PropertyDefinition> definitions{
         keyList("Clear", Clear, "^{DELETE}"),
         keyList("NextCtrl", NextCtrl, "{ENTER}"),
         keyList("PrevCtrl", PrevCtrl, "+{ENTER}"),
@@ -36,7 +36,7 @@ const std::vector<PropertySpec>& keySpecs() {
         keyList("ThreeZero", ThreeZero, "^0", true),
         keyList("DropDown", DropDown, "{F4},%{DOWN}", true),
     };
-    return specs;
+    return definitions;
 }
 
 com::DispId listOfAction(std::int32_t action) {
@@ -46,11 +46,11 @@ com::DispId listOfAction(std::int32_t action) {
 } // namespace
 
 KeyObject::KeyObject(com::ComModule* module)
-    : SharedObject(keySpecs(), kSource, module), m_enabledActions(kCommonActions) {}
+    : SharedObject(keyProperties(), kSource, module), m_enabledActions(kCommonActions) {}
 
 const com::TypeInfo& KeyObject::typeInfo() {
     static const com::TypeInfo info(QStringLiteral("IFenKey"), IFenKey::kIid,
-                                    memberRows(keySpecs()));
+                                    memberRows(keyProperties()));
     return info;
 }
 

@@ -44,13 +44,13 @@ void writeValue(com::StreamWriter& writer, const Variant& value) {
 
 } // namespace
 
-PropertyTable::PropertyTable(const std::vector<PropertySpec>& specs) : m_specs(specs) {
+PropertyTable::PropertyTable(const std::vector<PropertyDefinition>& definitions) : m_definitions(definitions) {
     resetToDefaults();
 }
 
 std::size_t PropertyTable::indexOf(com::DispId id) const {
-    for (std::size_t i = 0; i < m_specs.size(); ++i) {
-        if (m_specs[i].id == id) {
+    for (std::size_t i = 0; i < m_definitions.size(); ++i) {
+        if (m_definitions[i].id == id) {
             return i;
         }
     }
@@ -62,9 +62,9 @@ const Variant& PropertyTable::value(com::DispId id) const {
 }
 
 Variant PropertyTable::checked(com::DispId id, const Variant& value) const {
-    const PropertySpec& spec = m_specs[indexOf(id)];
-    Variant converted = value.convertedTo(spec.type);
-    if (spec.accepts && !spec.accepts(converted)) {
+    const PropertyDefinition& definition = m_definitions[indexOf(id)];
+    Variant converted = value.convertedTo(definition.type);
+    if (definition.accepts && !definition.accepts(converted)) {
         throw com::ComError::standard(com::ErrorNumber::InvalidPropertyValue);
     }
     return converted;
@@ -76,8 +76,8 @@ void PropertyTable::set(com::DispId id, Variant value) {
 
 void PropertyTable::resetToDefaults() {
     m_values.clear();
-    for (const PropertySpec& spec : m_specs) {
-        m_values.push_back(spec.defaultValue);
+    for (const PropertyDefinition& definition : m_definitions) {
+        m_values.push_back(definition.defaultValue);
     }
 }
 
@@ -89,34 +89,34 @@ void PropertyTable::save(com::StreamWriter& writer) const {
 
 void PropertyTable::load(com::StreamReader& reader) {
     std::vector<Variant> loaded;
-    for (const PropertySpec& spec : m_specs) {
-        loaded.push_back(checked(spec.id, readValue(reader, spec.type)));
+    for (const PropertyDefinition& definition : m_definitions) {
+        loaded.push_back(checked(definition.id, readValue(reader, definition.type)));
     }
     m_values = std::move(loaded);
 }
 
 void PropertyTable::save(com::IPropertyBag& bag) const {
-    for (std::size_t i = 0; i < m_specs.size(); ++i) {
-        bag.Write(QLatin1String(m_specs[i].name), m_values[i]);
+    for (std::size_t i = 0; i < m_definitions.size(); ++i) {
+        bag.Write(QLatin1String(m_definitions[i].name), m_values[i]);
     }
 }
 
 void PropertyTable::load(com::IPropertyBag& bag) {
     std::vector<Variant> loaded;
-    for (const PropertySpec& spec : m_specs) {
-        const std::optional<Variant> stored = bag.Read(QLatin1String(spec.name));
-        loaded.push_back(stored ? checked(spec.id, *stored) : spec.defaultValue);
+    for (const PropertyDefinition& definition : m_definitions) {
+        const std::optional<Variant> stored = bag.Read(QLatin1String(definition.name));
+        loaded.push_back(stored ? checked(definition.id, *stored) : definition.defaultValue);
     }
     m_values = std::move(loaded);
 }
 
-std::vector<com::MemberInfo> memberRows(const std::vector<PropertySpec>& specs,
+std::vector<com::MemberInfo> memberRows(const std::vector<PropertyDefinition>& definitions,
                                         std::vector<com::MemberInfo> further) {
     std::vector<com::MemberInfo> rows = std::move(further);
-    for (const PropertySpec& spec : specs) {
-        rows.push_back({QLatin1String(spec.name), spec.id, com::MemberKind::Property,
-                        QLatin1String(spec.typeName), spec.type, com::Access::GetPut,
-                        spec.hidden, {}, spec.enumeration});
+    for (const PropertyDefinition& definition : definitions) {
+        rows.push_back({QLatin1String(definition.name), definition.id, com::MemberKind::Property,
+                        QLatin1String(definition.typeName), definition.type, com::Access::GetPut,
+                        definition.hidden, {}, definition.enumeration});
     }
     std::sort(rows.begin(), rows.end(),
               [](const com::MemberInfo& a, const com::MemberInfo& b) { return a.id < b.id; });

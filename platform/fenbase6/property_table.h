@@ -10,7 +10,7 @@
 namespace tarnwick::fenbase6 {
 
 // One plain property of a shared object: its automation row, default and put rule.
-struct PropertySpec {
+struct PropertyDefinition {
     const char* name;
     com::DispId id;
     const char* typeName;
@@ -22,15 +22,15 @@ struct PropertySpec {
     bool hidden = false;
 };
 
-// The values of an object's plain properties, in the order of their specs: automation rows,
+// The values of an object's plain properties, in the order of their definitions: automation rows,
 // checked puts and both persistence forms. In a stream the values follow one another in that
 // order (2-byte integers and booleans, 4-byte integers, counted UTF-16 strings); in a property
 // bag each is stored under its name. Loaded values pass the put rules as well.
 class PropertyTable {
 public:
-    explicit PropertyTable(const std::vector<PropertySpec>& specs);
+    explicit PropertyTable(const std::vector<PropertyDefinition>& definitions);
 
-    const std::vector<PropertySpec>& specs() const { return m_specs; }
+    const std::vector<PropertyDefinition>& definitions() const { return m_definitions; }
     const com::Variant& value(com::DispId id) const;
 
     // `value` converted to the type of property `id` and checked against its rule: the
@@ -50,13 +50,13 @@ public:
 private:
     std::size_t indexOf(com::DispId id) const;
 
-    const std::vector<PropertySpec>& m_specs;
+    const std::vector<PropertyDefinition>& m_definitions;
     std::vector<com::Variant> m_values;
 };
 
-// The automation rows (get and put) of `specs`, with any further rows, ordered by dispatch
+// The automation rows (get and put) of `definitions`, with any further rows, ordered by dispatch
 // identity.
-std::vector<com::MemberInfo> memberRows(const std::vector<PropertySpec>& specs,
+std::vector<com::MemberInfo> memberRows(const std::vector<PropertyDefinition>& definitions,
                                         std::vector<com::MemberInfo> further = {});
 
 // Put rules of the tables.

@@ -90,8 +90,8 @@ public:
     }
 
 protected:
-    SharedObject(const std::vector<PropertySpec>& specs, QString source, com::ComModule* module)
-        : ObjectBase(module), m_source(std::move(source)), m_properties(specs), m_notifier(module),
+    SharedObject(const std::vector<PropertyDefinition>& definitions, QString source, com::ComModule* module)
+        : ObjectBase(module), m_source(std::move(source)), m_properties(definitions), m_notifier(module),
           m_points{m_notifier.point()} {}
 
     virtual com::Variant getProperty(com::DispId id) { return m_properties.value(id); }

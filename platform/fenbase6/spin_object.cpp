@@ -21,9 +21,9 @@ const com::EnumInfo kPositionEnum{QStringLiteral("fenSpinPosConst"),
                                   {{QStringLiteral("fenSpinPosInside"), SpinPos::Inside},
                                    {QStringLiteral("fenSpinPosOutside"), SpinPos::Outside}}};
 
-const std::vector<PropertySpec>& spinSpecs() {
+const std::vector<PropertyDefinition>& spinProperties() {
     using namespace SpinDispIds;
-    static const std::vector<PropertySpec> specs{
+    static const std::vector<PropertyDefinition> definitions{
         {"Visible", Visible, "fenVisibleConst", VariantType::Int16,
          Variant(SpinVisible::NotShown), inRange(SpinVisible::NotShown, SpinVisible::ShowOnFocus),
          &kVisibleEnum},
@@ -37,16 +37,16 @@ const std::vector<PropertySpec>& spinSpecs() {
         {"Wrap", Wrap, "Boolean", VariantType::Boolean, Variant(false), nullptr},
         {"SpinKeys", SpinKeys, "Boolean", VariantType::Boolean, Variant(false), nullptr},
     };
-    return specs;
+    return definitions;
 }
 
 } // namespace
 
-SpinObject::SpinObject(com::ComModule* module) : SharedObject(spinSpecs(), kSource, module) {}
+SpinObject::SpinObject(com::ComModule* module) : SharedObject(spinProperties(), kSource, module) {}
 
 const com::TypeInfo& SpinObject::typeInfo() {
     static const com::TypeInfo info(QStringLiteral("IFenSpin"), IFenSpin::kIid,
-                                    memberRows(spinSpecs()));
+                                    memberRows(spinProperties()));
     return info;
 }
 
