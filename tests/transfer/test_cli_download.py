@@ -14,6 +14,9 @@ import tempfile
 import time
 import unittest
 
+sys.path.insert(0, os.path.join(os.environ["TARNWICK_SOURCE_DIR"], "tests", "tools"))
+from simulated_unit import SimulatedUnit  # noqa: E402
+
 CLI = os.environ["TARNWICK_CLI"]
 SIM = os.environ["STAVIK_SIM"]
 SAMPLE = os.path.join(os.environ["TARNWICK_SOURCE_DIR"], "data", "sample.stv")
@@ -21,42 +24,10 @@ SAMPLE_SN = "104729"
 SAMPLE_PASSWORD = "1234"
 
 
-class SimulatedUnit:
-    """stavik-sim with the sample memory; stopped with SIGTERM, after which its memory dump
-    and frame log are complete. The seed fixes the unit's chassis ID frames; with some seeds
-    the unanswered repeats hold a lead-like byte that swallows the firmware answer, which then
-    costs a 5 s retry."""
-
-    def __init__(self, folder):
-        self.link = os.path.join(folder, "stavik")
-        self.log = os.path.join(folder, "frames.jsonl")
-        self.dump = os.path.join(folder, "memory.bin")
-        self.process = subprocess.Popen(
-            [SIM, "--settings", SAMPLE, "--password", SAMPLE_PASSWORD, "--seed", "1",
-             "--link", self.link, "--log", self.log, "--dump-memory", self.dump],
-            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-        first = self.process.stdout.readline().strip()
-        if not first.startswith("/dev/"):
-            self.process.kill()
-            raise RuntimeError("stavik-sim did not start: " + self.process.stderr.read())
-
-    def stop(self):
-        if self.process.poll() is None:
-            self.process.send_signal(signal.SIGTERM)
-            self.process.wait(timeout=10)
-
-    def frames(self):
-        with open(self.log, encoding="ascii") as log:
-            return [json.loads(line) for line in log if line.strip()]
-
-    def read_requests(self):
-        return [f for f in self.frames() if f["dir"] == "in" and f["kind"] == "read"]
-
-
 class CliDownload(unittest.TestCase):
     def setUp(self):
         self.tmp = tempfile.TemporaryDirectory()
-        self.unit = SimulatedUnit(self.tmp.name)
+        self.unit = SimulatedUnit(self.tmp.name, SIM, SAMPLE, SAMPLE_PASSWORD)
         self.output = os.path.join(self.tmp.name, "downloaded.stv")
 
     def tearDown(self):

@@ -18,6 +18,9 @@ import tempfile
 import time
 import unittest
 
+sys.path.insert(0, os.path.join(os.environ["TARNWICK_SOURCE_DIR"], "tests", "tools"))
+from simulated_unit import SimulatedUnit  # noqa: E402
+
 CLI = os.environ["TARNWICK_CLI"]
 SIM = os.environ["STAVIK_SIM"]
 SOURCE = os.environ["TARNWICK_SOURCE_DIR"]
@@ -71,55 +74,12 @@ def make_upload_file(folder, port):
     return path, bytes(image), sample
 
 
-class SimulatedUnit:
-    """stavik-sim with the sample memory; stopped with SIGTERM, after which its memory dump
-    and frame log are complete. A fixed seed keeps its chassis ID frames from swallowing the
-    firmware answer (which would cost a 5 s retry)."""
-
-    def __init__(self, folder):
-        self.link = os.path.join(folder, "stavik")
-        self.log = os.path.join(folder, "frames.jsonl")
-        self.dump = os.path.join(folder, "memory.bin")
-        self.process = subprocess.Popen(
-            [SIM, "--settings", SAMPLE, "--password", SAMPLE_PASSWORD, "--seed", "1",
-             "--link", self.link, "--log", self.log, "--dump-memory", self.dump],
-            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-        first = self.process.stdout.readline().strip()
-        if not first.startswith("/dev/"):
-            self.process.kill()
-            raise RuntimeError("stavik-sim did not start: " + self.process.stderr.read())
-
-    def stop(self):
-        if self.process.poll() is None:
-            self.process.send_signal(signal.SIGTERM)
-            self.process.wait(timeout=10)
-
-    def memory(self):
-        self.stop()
-        with open(self.dump, "rb") as f:
-            return f.read()
-
-    def frames_in(self):
-        """What the computer sent, in order."""
-        with open(self.log, encoding="ascii") as log:
-            frames = [json.loads(line) for line in log if line.strip()]
-        return [f for f in frames if f["dir"] == "in"]
-
-    def answers(self):
-        with open(self.log, encoding="ascii") as log:
-            frames = [json.loads(line) for line in log if line.strip()]
-        return [f for f in frames if f["dir"] == "out" and f["kind"] == "data"]
-
-    def blocks_of(self, kind):
-        return [f["block"] for f in self.frames_in() if f["kind"] == kind]
-
-
 class CliUpload(unittest.TestCase):
     def setUp(self):
         self.tmp = tempfile.TemporaryDirectory()
         # An empty user hive: the registry store shows the default hive's values only.
         self.env = dict(os.environ, TARNWICK_REGISTRY_DIR=os.path.join(self.tmp.name, "hive"))
-        self.unit = SimulatedUnit(self.tmp.name)
+        self.unit = SimulatedUnit(self.tmp.name, SIM, SAMPLE, SAMPLE_PASSWORD)
         self.file, self.image, self.sample = make_upload_file(self.tmp.name, self.unit.link)
 
     def tearDown(self):
