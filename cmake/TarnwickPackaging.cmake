@@ -1,0 +1,48 @@
+# Installation of the program, its tools and data, and the Debian package built from it.
+#
+# The default registry hive and the program name their data by absolute paths made from
+# CMAKE_INSTALL_PREFIX when the build is configured: configure with the prefix the files will
+# live under (scripts/package uses /usr), then `cmake --install` or cpack.
+include(GNUInstallDirs)
+
+set(TARNWICK_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/tarnwick)
+
+install(TARGETS tarnwick tarnwick-cli stavik-sim regtool
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# What the default hive names: the vocabulary and the protected locations (the help collection
+# and the hive itself are installed where they are built). The sample is for trying things out.
+install(FILES data/vocabulary.dat data/protected.dat data/sample.stv
+        DESTINATION ${TARNWICK_DATA_INSTALL_DIR})
+
+# The desktop's view of the program: its menu entry, which opens settings files given to it,
+# the two file types, and the logo as the program's icon.
+install(FILES data/tarnwick.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/tarnwick-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME tarnwick.xml)
+install(FILES data/tarnwick-logo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME tarnwick.svg)
+install(FILES README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarnwick)
+
+# The Debian package. Its files go where the build was configured to find them. The desktop
+# and MIME databases are refreshed by the triggers of their own packages, so the package has
+# no maintainer scripts.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tarnwick)
+set(CPACK_PACKAGE_VENDOR "Corvane Technology")
+set(CPACK_PACKAGE_CONTACT "Corvane Technology <support@corvane.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Configuration program for Stavik site-control units")
+set(CPACK_PACKAGE_DESCRIPTION "Tarnwick signs on to a Stavik unit over a serial cable or a \
+modem, downloads its configuration, shows it for editing, keeps it in settings files and \
+uploads edits back with verification. Includes tarnwick-cli, the stavik-sim unit simulator \
+and regtool.")
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so not found among the linked libraries: the help engine's database
+# driver. (The SVG plugins that draw the logo come with the linked SVG library's package.)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, shared-mime-info, desktop-file-utils")
+include(CPack)

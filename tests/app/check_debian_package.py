@@ -1,0 +1,105 @@
+#!/usr/bin/env python3
+"""Builds the Debian package with scripts/package, unpacks it into a scratch root, checks what
+it holds, and starts the unpacked program offscreen through its desktop entry's command line
+on the packaged sample file.
+
+The unpacked files do not lie where the package installs them (/usr), so the run gets a user
+hive that is the packaged default hive with its paths moved into the scratch root; the
+program's own compiled-in hive location is checked to be the packaged one.
+"""
+import os
+import re
+import shlex
+import subprocess
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.dirname(__file__))
+from program_start import open_until_shown  # noqa: E402
+
+SOURCE = os.environ["TARNWICK_SOURCE_DIR"]
+PREFIX = "/usr"
+DATA = PREFIX + "/share/tarnwick"
+HIVE_DIR = DATA + "/registry"
+EXPECTED = [
+    "usr/bin/tarnwick", "usr/bin/tarnwick-cli", "usr/bin/stavik-sim", "usr/bin/regtool",
+    "usr/share/tarnwick/vocabulary.dat", "usr/share/tarnwick/protected.dat",
+    "usr/share/tarnwick/sample.stv", "usr/share/tarnwick/help/tarnwick.qhc",
+    "usr/share/tarnwick/help/tarnwick.qch", "usr/share/tarnwick/registry/HKEY_LOCAL_MACHINE.reg",
+    "usr/share/applications/tarnwick.desktop", "usr/share/mime/packages/tarnwick.xml",
+    "usr/share/icons/hicolor/scalable/apps/tarnwick.svg",
+]
+
+
+def run(*command, **kwargs):
+    return subprocess.run(command, check=True, capture_output=True, text=True, **kwargs).stdout
+
+
+def check_control(deb):
+    fields = run("dpkg-deb", "--field", deb, "Package", "Version", "Depends")
+    print(fields, end="")
+    for needed in ("Package: tarnwick", "libqt6widgets6", "libqt6serialport6", "libqt6help6",
+                   "libqt6sql6-sqlite"):
+        assert needed in fields, f"control lacks {needed}"
+
+
+def check_hive(root):
+    text = open(os.path.join(root, HIVE_DIR.lstrip("/"), "HKEY_LOCAL_MACHINE.reg"),
+                encoding="latin-1").read()
+    paths = dict(re.findall(r'^"(VocabDat|HelpFile|Protected)"="([^"]*)"$', text, re.M))
+    assert sorted(paths) == ["HelpFile", "Protected", "VocabDat"], paths
+    for name, path in paths.items():
+        assert path.startswith(DATA + "/"), f"{name} {path} is not packaged data"
+        assert os.path.isfile(root + path), f"{name} {path} is not in the package"
+    program = open(os.path.join(root, "usr/bin/tarnwick"), "rb").read()
+    # Qt keeps its literal texts as UTF-16.
+    assert HIVE_DIR.encode("utf-16-le") in program, "the program looks for its hive elsewhere"
+    return text
+
+
+def check_mime(root):
+    with tempfile.TemporaryDirectory() as mime:
+        os.makedirs(os.path.join(mime, "packages"))
+        with open(os.path.join(root, "usr/share/mime/packages/tarnwick.xml"), "rb") as source, \
+                open(os.path.join(mime, "packages/tarnwick.xml"), "wb") as copy:
+            copy.write(source.read())
+        run("update-mime-database", mime)
+        globs = open(os.path.join(mime, "globs2")).read()
+        assert "application/x-tarnwick-settings:*.stv" in globs, globs
+        assert "application/x-tarnwick-connection:*.tlc" in globs, globs
+
+
+def desktop_command(root, settings_file):
+    entry = open(os.path.join(root, "usr/share/applications/tarnwick.desktop")).read()
+    assert "MimeType=application/x-tarnwick-settings;" in entry
+    exec_line = re.search(r"^Exec=(.*)$", entry, re.M).group(1)
+    words = shlex.split(exec_line)
+    assert words[0] == "tarnwick", exec_line
+    return [os.path.join(root, "usr/bin/tarnwick")] + \
+        [settings_file if word == "%f" else word for word in words[1:]]
+
+
+def main():
+    deb = run(os.path.join(SOURCE, "scripts/package"), cwd=SOURCE).split()[-1]
+    print("package:", deb)
+    check_control(deb)
+    with tempfile.TemporaryDirectory() as scratch:
+        root = os.path.join(scratch, "root")
+        run("dpkg-deb", "-x", deb, root)
+        missing = [f for f in EXPECTED if not os.path.isfile(os.path.join(root, f))]
+        assert not missing, f"not in the package: {missing}"
+        hive = check_hive(root)
+        check_mime(root)
+
+        home = os.path.join(scratch, "home")
+        os.makedirs(os.path.join(home, "registry"))
+        with open(os.path.join(home, "registry/HKEY_LOCAL_MACHINE.reg"), "w",
+                  encoding="latin-1") as user_hive:
+            user_hive.write(hive.replace(f'="{DATA}/', f'="{root}{DATA}/'))
+        sample = root + DATA + "/sample.stv"
+        print(open_until_shown(desktop_command(root, sample), home), end="")
+    print("ok")
+
+
+if __name__ == "__main__":
+    main()
