@@ -118,11 +118,12 @@ void EngineWidget::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
+    const QRect bordered = rect().marginsRemoved(reservedOutside());
     if (borderWidth() == 1) {
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(bordered.adjusted(0, 0, -1, -1));
     } else {
-        qDrawWinPanel(&painter, rect(), palette(), true);
+        qDrawWinPanel(&painter, bordered, palette(), true);
     }
 }
 

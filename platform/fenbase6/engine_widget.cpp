@@ -359,8 +359,9 @@ int EngineWidget::borderWidth() const {
 
 void EngineWidget::applyMargins() {
     const int border = borderWidth();
-    setTextMargins(m_margins[Left] + border, m_margins[Top] + border, m_margins[Right] + border,
-                   m_margins[Bottom] + border);
+    setTextMargins(QMargins(m_margins[Left] + border, m_margins[Top] + border,
+                            m_margins[Right] + border, m_margins[Bottom] + border) +
+                   reservedInside() + reservedOutside());
     update();
 }
 

@@ -49,6 +49,11 @@ protected:
     // The colour of the text: the foreground colour unless the class shows some values in
     // another (call applyColours() when that changes).
     virtual QColor textColour() const;
+    // Room the class keeps at the sides of the text for parts of its own (spin buttons):
+    // `reservedInside` within the border, `reservedOutside` beyond it (the border then
+    // surrounds the rest). Call applyMargins() when it changes.
+    virtual QMargins reservedInside() const { return {}; }
+    virtual QMargins reservedOutside() const { return {}; }
 
     void notify(std::uint16_t code, LongParam param = 0);
     void reportInvalidInput();
@@ -59,6 +64,8 @@ protected:
     void setInsertToggle(bool allowed) { m_insertToggle = allowed; }
     void setForeColour(std::uint32_t colour);
     void applyColours();
+    void applyMargins();
+    int borderWidth() const;
     void setErrorBeep(bool beep) { m_errorBeep = beep; }
     void setMoveOnLRKey(int mode) { m_moveOnLRKey = mode; }
 
@@ -84,9 +91,7 @@ private:
     bool handleSideExit(QKeyEvent* event);
     void pasteText();
     void applyAlignment();
-    void applyMargins();
     void applyPointer();
-    int borderWidth() const;
     QPoint positionOfCharacter(int index);
 
     EngineProfile m_profile;

@@ -1,8 +1,9 @@
 #include "mask_engine.h"
 
+#include "mask_pattern_parser.h"
 #include "text_transfer.h"
 
-#include <QFocusEvent>
+#include <QSignalBlocker>
 
 namespace tarnwick::fenbase6 {
 
@@ -10,18 +11,40 @@ namespace {
 
 const EngineProfile kMaskProfile{Notify::MaskInvalidInput, Notify::MaskKeyExit, 255};
 
-// The default pattern: ten characters of any kind.
-constexpr int kDefaultPositions = 10;
-constexpr std::int16_t kNoField = -1;
+MaskPattern defaultPattern() {
+    return *parseMaskPattern(QStringLiteral("&&&&&&&&&&"));
+}
+
+constexpr int kImeOff = 2;
+constexpr int kImeDisable = 3;
 
 } // namespace
 
-MaskEngine::MaskEngine(QWidget* parent) : EngineWidget(kMaskProfile, parent) {
-    setMaxLength(kDefaultPositions);
+MaskEngine::MaskEngine(QWidget* parent)
+    : EngineWidget(kMaskProfile, parent), m_editor(defaultPattern()) {
+    redisplay(0);
+    // Every edit of the engine redraws with signals blocked; an edit the line editor makes on
+    // its own (word deletion keys, its context menu) would bypass the pattern and is undone.
+    connect(this, &QLineEdit::textEdited, this,
+            [this] { redisplay(std::min(cursorPosition(), m_editor.pattern().size())); });
 }
 
 std::optional<MessageResult> MaskEngine::classMessage(MessageId message, WordParam word,
                                                       LongParam param) {
+    if (const auto answer = settingMessage(message, word, param)) {
+        return answer;
+    }
+    if (const auto answer = patternAndFieldMessage(message, word, param)) {
+        return answer;
+    }
+    if (const auto answer = textMessage(message, word, param)) {
+        return answer;
+    }
+    return editMessage(message, word, param);
+}
+
+std::optional<MessageResult> MaskEngine::settingMessage(MessageId message, WordParam word,
+                                                        LongParam) {
     switch (message) {
     case MaskMsg::GetInsertMode:
         return insertMode() ? 1 : 0;
@@ -41,52 +64,36 @@ std::optional<MessageResult> MaskEngine::classMessage(MessageId message, WordPar
         setMoveOnLRKey(static_cast<int>(word));
         return 0;
     case MaskMsg::SetHighlightText:
-        m_highlightOnFocus = word != 0;
+        m_highlight = static_cast<int>(word);
         return 0;
     case MaskMsg::SetAllowSpace:
-        m_allowSpace = word != 0;
+        m_editor.rules().allowSpace = word != 0;
         return 0;
-    case MaskMsg::KeyAction:
-        return keyAction(word);
-    case MaskMsg::TabStaysInside:
-        // With one field, Tab always leaves.
-        return 1;
-    default:
-        break;
-    }
-    if (const auto answer = patternMessage(message, word, param)) {
-        return answer;
-    }
-    return textMessage(message, word, param);
-}
-
-std::optional<MessageResult> MaskEngine::patternMessage(MessageId message, WordParam word,
-                                                        LongParam param) {
-    switch (message) {
-    case MaskMsg::SetFormat: {
-        const QString pattern = textFromParam(param).section(QLatin1Char(';'), 0, 0);
-        setMaxLength(pattern.isEmpty() ? kDefaultPositions : static_cast<int>(pattern.size()));
-        return 0;
-    }
-    case MaskMsg::SetLookupTable:
-        return 0;
-    case MaskMsg::GetCurrentField:
-        return 0;
-    case MaskMsg::SetCursorPosition: {
-        const auto field = static_cast<std::int16_t>(lowWord(word));
-        return field == kNoField || field == 0 ? 0 : 1;
-    }
-    case MaskMsg::GetImeStatus:
-        return 0;
-    // Settings whose effect comes with the pattern rules and input methods.
-    case MaskMsg::SetImeMode:
-    case MaskMsg::SetImeStatus:
-    case MaskMsg::SetClipMode:
-    case MaskMsg::SetPromptChar:
-    case MaskMsg::SetShowLiterals:
-    case MaskMsg::SetTabAction:
     case MaskMsg::SetAutoConvert:
+        m_editor.rules().autoConvert = word != 0;
+        return 0;
     case MaskMsg::SetLookupMode:
+        m_editor.rules().lookupMode = static_cast<MaskLookupMode>(std::min<WordParam>(word, 2));
+        return 0;
+    case MaskMsg::SetClipMode:
+        m_clipWithLiterals = word == 0;
+        return 0;
+    case MaskMsg::SetShowLiterals:
+        m_literalDisplay = static_cast<MaskLiteralDisplay>(std::min<WordParam>(word, 2));
+        redisplay(cursorPosition());
+        return 0;
+    case MaskMsg::SetTabAction:
+        m_tabByField = word != 0;
+        return 0;
+    case MaskMsg::SetImeMode:
+        m_imeMode = static_cast<int>(word);
+        setAttribute(Qt::WA_InputMethodEnabled, m_imeMode != kImeOff && m_imeMode != kImeDisable);
+        return 0;
+    case MaskMsg::GetImeStatus:
+        return m_imeStatus;
+    case MaskMsg::SetImeStatus:
+        m_imeStatus = word != 0 ? 1 : 0;
+        return 0;
     case Msg::DataSaved:
         return 0;
     default:
@@ -94,65 +101,161 @@ std::optional<MessageResult> MaskEngine::patternMessage(MessageId message, WordP
     }
 }
 
-std::optional<MessageResult> MaskEngine::textMessage(MessageId message, WordParam,
-                                                     LongParam param) {
+std::optional<MessageResult> MaskEngine::patternAndFieldMessage(MessageId message, WordParam word,
+                                                                LongParam param) {
     switch (message) {
-    case MaskMsg::GetTextLength:
-    case MaskMsg::GetDisplayTextLength:
-    case MaskMsg::GetValueLength:
-        return text().size();
-    case MaskMsg::GetText:
-    case MaskMsg::GetDisplayText:
-    case MaskMsg::GetValue:
-        return copyTextToParam(text(), param, static_cast<std::size_t>(text().size()));
-    case MaskMsg::SetText:
-    case MaskMsg::SetValue:
-        return setContents(textFromParam(param)) ? 0 : 1;
-    case MaskMsg::ClearContents:
-        clear();
+    case MaskMsg::SetFormat: {
+        std::optional<MaskPattern> pattern = parseMaskPattern(textFromParam(param));
+        if (!pattern) {
+            return 1;
+        }
+        const QString before = m_editor.text();
+        const QString value = m_editor.value();
+        m_editor.setPattern(std::move(*pattern));
+        m_editor.setValue(value); // the value stays where it still fits
+        if (m_cursorField >= m_editor.pattern().fieldCount) {
+            m_cursorField = -1;
+        }
+        m_undoCells.reset();
+        redisplay(0);
+        if (m_editor.text() != before) {
+            notify(Notify::Changed);
+        }
         return 0;
-    case MaskMsg::IsFull:
-        return text().size() >= maxLength() ? 1 : 0;
+    }
+    case MaskMsg::SetLookupTable: {
+        std::optional<MaskLookupTable> table = MaskLookupTable::parse(textFromParam(param));
+        if (!table) {
+            return 1;
+        }
+        m_editor.rules().lookupTable = std::move(*table);
+        return 0;
+    }
+    case MaskMsg::SetPromptChar:
+        m_prompt = QChar(static_cast<char16_t>(word & 0xFFu));
+        redisplay(cursorPosition());
+        return 0;
+    case MaskMsg::GetCurrentField:
+        return currentField();
+    case MaskMsg::SetCursorPosition: {
+        const auto field = static_cast<std::int16_t>(lowWord(word));
+        if (field < -1 || field >= m_editor.pattern().fieldCount) {
+            return 1;
+        }
+        m_cursorField = field;
+        if (field >= 0 && hasFocus()) {
+            moveToField(field);
+        }
+        return 0;
+    }
+    case MaskMsg::KeyAction:
+        return keyAction(word);
+    case MaskMsg::TabStaysInside:
+        return m_tabByField && currentField() + 1 < m_editor.pattern().fieldCount ? 0 : 1;
     default:
         return std::nullopt;
     }
 }
 
-MessageResult MaskEngine::keyAction(WordParam action) {
-    if (action == MaskMsg::kNextControl) {
-        leaveByKey(KeyExit::NextCtrlKey, true);
+std::optional<MessageResult> MaskEngine::textMessage(MessageId message, WordParam word,
+                                                     LongParam param) {
+    const auto copyAll = [param](const QString& text) {
+        return copyTextToParam(text, param, static_cast<std::size_t>(text.size()));
+    };
+    switch (message) {
+    case Msg::GetTextLength: // the window text is the text with literals
+    case MaskMsg::GetTextLength:
+        return m_editor.text().size();
+    case Msg::GetText:
+        return word == 0 ? 0 : copyTextToParam(m_editor.text(), param, word - 1);
+    case MaskMsg::GetText:
+        return copyAll(m_editor.text());
+    case MaskMsg::GetDisplayTextLength:
+        return text().size();
+    case MaskMsg::GetDisplayText:
+        return copyAll(text());
+    case MaskMsg::GetValueLength:
+        return m_editor.value().size();
+    case MaskMsg::GetValue:
+        return copyAll(m_editor.value());
+    case MaskMsg::SetText:
+        return setContents(textFromParam(param)) ? 0 : 1;
+    case MaskMsg::SetValue: {
+        const QString before = m_editor.cells();
+        if (!m_editor.setValue(textFromParam(param))) {
+            return 1;
+        }
+        commit(before, 0);
         return 0;
     }
-    if (action == MaskMsg::kPrevControl) {
-        leaveByKey(KeyExit::PrevCtrlKey, false);
+    case MaskMsg::ClearContents: {
+        const QString before = m_editor.cells();
+        m_editor.clear();
+        commit(before, 0);
         return 0;
     }
-    // There is no other field to move to.
-    return 1;
-}
-
-bool MaskEngine::acceptsCharacter(QChar c) const {
-    return (m_allowSpace || c != QLatin1Char(' ')) && EngineWidget::acceptsCharacter(c);
+    case MaskMsg::IsFull:
+        return m_editor.isFull() ? 1 : 0;
+    default:
+        return std::nullopt;
+    }
 }
 
 bool MaskEngine::setContents(const QString& newText) {
-    if (newText.size() > maxLength()) {
+    const QString before = m_editor.cells();
+    if (!m_editor.setText(newText)) {
         return false;
     }
-    for (const QChar c : newText) {
-        if (!acceptsCharacter(c)) {
-            return false;
-        }
-    }
-    setText(newText);
+    commit(before, 0);
     return true;
 }
 
-void MaskEngine::focusInEvent(QFocusEvent* event) {
-    EngineWidget::focusInEvent(event);
-    if (m_highlightOnFocus) {
-        selectAll();
+MessageResult MaskEngine::keyAction(WordParam action) {
+    const int field = currentField();
+    switch (action) {
+    case MaskMsg::kNextControl:
+        leaveByKey(KeyExit::NextCtrlKey, true);
+        return 0;
+    case MaskMsg::kPrevControl:
+        leaveByKey(KeyExit::PrevCtrlKey, false);
+        return 0;
+    case MaskMsg::kNextField:
+        return moveToField(field + 1) ? 0 : 1;
+    case MaskMsg::kPrevField:
+        return moveToField(field - 1) ? 0 : 1;
+    default:
+        return 1;
     }
+}
+
+bool MaskEngine::moveToField(int field) {
+    if (field < 0 || field >= m_editor.pattern().fieldCount) {
+        return false;
+    }
+    const int start = m_editor.fieldStart(field);
+    if (m_highlight == 1) {
+        setSelection(start, m_editor.fieldEnd(field) - start);
+    } else {
+        setCursorPosition(start);
+    }
+    return true;
+}
+
+void MaskEngine::commit(const QString& before, int caret) {
+    const bool changed = m_editor.cells() != before;
+    if (changed) {
+        m_undoCells = before;
+    }
+    redisplay(caret);
+    if (changed) {
+        notify(Notify::Changed);
+    }
+}
+
+void MaskEngine::redisplay(int caret) {
+    const QSignalBlocker blocker(this);
+    setText(maskDisplayText(m_editor, m_prompt, m_literalDisplay));
+    setCursorPosition(caret);
 }
 
 } // namespace tarnwick::fenbase6

@@ -1,13 +1,7 @@
 #include "number_engine.h"
 
-#include "com/com_error.h"
-#include "com/variant.h"
+#include "number_variant.h"
 #include "ole_color.h"
-#include "text_transfer.h"
-
-#include <QFocusEvent>
-#include <QKeyEvent>
-#include <cmath>
 
 namespace tarnwick::fenbase6 {
 
@@ -17,49 +11,34 @@ const EngineProfile kNumberProfile{Notify::NumberInvalidInput, Notify::NumberKey
 
 constexpr int kMostIntegerPlaces = 15;
 constexpr int kMostDecimalPlaces = 14;
-constexpr double kThousand = 1000.0;
 
 std::int16_t signedWord(WordParam word) {
     return static_cast<std::int16_t>(lowWord(word));
 }
 
-bool validDecimalPoint(char16_t c) {
-    const QChar point(c);
-    return c > 0x20 && c <= 0xFF && c != 0x7F && !point.isDigit() &&
+bool validDecimalPoint(WordParam word) {
+    if (word > 0xFFu) {
+        return false;
+    }
+    const QChar point(static_cast<char16_t>(word));
+    return word > 0x20u && word != 0x7Fu && !point.isDigit() &&
            !QStringLiteral("-+()").contains(point);
 }
 
-double rounded(double value, int places) {
-    const double scale = std::pow(10.0, places);
-    return std::round(value * scale) / scale;
-}
-
-void fillVariant(LongParam param, std::optional<double> value) {
-    if (auto* out = reinterpret_cast<com::Variant*>(param)) {
-        *out = value ? com::Variant(*value) : com::Variant::null();
+DecimalNumber largestWith(int integerPlaces, int decimalPlaces) {
+    QString nines(integerPlaces, QLatin1Char('9'));
+    if (decimalPlaces > 0) {
+        nines += QLatin1Char('.') + QString(decimalPlaces, QLatin1Char('9'));
     }
-}
-
-// The number a variant holds: none for Null, an error for what is no usable number.
-std::optional<std::optional<double>> numberOf(LongParam param) {
-    const auto* in = reinterpret_cast<const com::Variant*>(param);
-    if (in == nullptr) {
-        return std::nullopt;
-    }
-    if (in->isNull()) {
-        return std::optional<double>();
-    }
-    try {
-        const double value = in->toDouble();
-        return std::isfinite(value) ? std::optional<std::optional<double>>(value) : std::nullopt;
-    } catch (const com::ComError&) {
-        return std::nullopt;
-    }
+    return DecimalNumber::fromPlainText(nines.isEmpty() ? QStringLiteral("0") : nines).value();
 }
 
 } // namespace
 
-NumberEngine::NumberEngine(QWidget* parent) : EngineWidget(kNumberProfile, parent) {
+NumberEngine::NumberEngine(QWidget* parent)
+    : EngineWidget(kNumberProfile, parent), m_minimum(largestWith(kMostIntegerPlaces, 0).negated()),
+      m_maximum(largestWith(kMostIntegerPlaces, 0)) {
+    connect(&m_spinRepeat, &QTimer::timeout, this, [this] { step(m_spinningUp); });
     redisplay();
 }
 
@@ -89,6 +68,10 @@ std::optional<MessageResult> NumberEngine::classMessage(MessageId message, WordP
     case NumberMsg::MoveToControl:
         focusNextPrevChild(word == 0);
         return 0;
+    case NumberMsg::SetNegativeColor:
+        m_negativeColour = static_cast<std::uint32_t>(param);
+        applyColours();
+        return 0;
     case NumberMsg::SetNewFlag:
     case Msg::DataSaved:
         return 0;
@@ -97,11 +80,6 @@ std::optional<MessageResult> NumberEngine::classMessage(MessageId message, WordP
     }
     if (const auto answer = valueMessage(message, word, param)) {
         return answer;
-    }
-    if (message == NumberMsg::SetNegativeColor) {
-        m_negativeColour = static_cast<std::uint32_t>(param);
-        applyColours();
-        return 0;
     }
     if (const auto answer = formatMessage(message, word)) {
         return answer;
@@ -113,34 +91,26 @@ std::optional<MessageResult> NumberEngine::valueMessage(MessageId message, WordP
                                                         LongParam param) {
     switch (message) {
     case NumberMsg::GetValue:
-        fillVariant(param, currentValue());
+        fillNumberVariant(reinterpret_cast<com::Variant*>(param), currentValue());
         return 0;
     case NumberMsg::SetValue:
         return setValueFromVariant(param);
     case NumberMsg::GetMinValue:
-        fillVariant(param, m_minimum);
+        fillNumberVariant(reinterpret_cast<com::Variant*>(param), m_minimum);
         return 0;
     case NumberMsg::GetMaxValue:
-        fillVariant(param, m_maximum);
+        fillNumberVariant(reinterpret_cast<com::Variant*>(param), m_maximum);
         return 0;
     case NumberMsg::SetMinValue:
-    case NumberMsg::SetMaxValue: {
-        const auto bound = numberOf(param);
-        if (!bound || !*bound) {
-            return 1;
-        }
-        (message == NumberMsg::SetMinValue ? m_minimum : m_maximum) = **bound;
-        return 0;
-    }
+    case NumberMsg::SetMaxValue:
+        return setBound(message, param);
     case NumberMsg::GetInteger:
     case NumberMsg::GetDecimal: {
-        const std::optional<double> value = currentValue();
-        if (!value) {
-            fillVariant(param, std::nullopt);
-        } else {
-            const double integer = std::trunc(*value);
-            fillVariant(param, message == NumberMsg::GetInteger ? integer : *value - integer);
+        std::optional<DecimalNumber> part = currentValue();
+        if (part) {
+            part = message == NumberMsg::GetInteger ? part->integerPart() : part->fractionPart();
         }
+        fillNumberVariant(reinterpret_cast<com::Variant*>(param), part);
         return 0;
     }
     case NumberMsg::GetCurrentPosition: {
@@ -154,15 +124,9 @@ std::optional<MessageResult> NumberEngine::valueMessage(MessageId message, WordP
         }
         return setContents(QString::fromLatin1(typed, static_cast<qsizetype>(word))) ? 0 : 1;
     }
-    case NumberMsg::ThreeZero: {
-        const double value = currentValue().value_or(0.0) * kThousand;
-        if (isReadOnly() || checkValue(value) != 0) {
-            reportInvalidInput();
-        } else {
-            setValue(value);
-        }
+    case NumberMsg::ThreeZero:
+        threeZero();
         return 0;
-    }
     default:
         return std::nullopt;
     }
@@ -171,7 +135,7 @@ std::optional<MessageResult> NumberEngine::valueMessage(MessageId message, WordP
 std::optional<MessageResult> NumberEngine::formatMessage(MessageId message, WordParam word) {
     switch (message) {
     case NumberMsg::SetDecimalPoint:
-        if (!validDecimalPoint(static_cast<char16_t>(word & 0xFFu)) || word > 0xFFu) {
+        if (!validDecimalPoint(word)) {
             return 1;
         }
         m_format.decimalPoint = QChar(static_cast<char16_t>(word));
@@ -183,6 +147,9 @@ std::optional<MessageResult> NumberEngine::formatMessage(MessageId message, Word
             return 1;
         }
         m_integerPlaces = places;
+        if (m_value && m_value->integerDigits() > integerLimit()) {
+            setValue(std::nullopt);
+        }
         return 0;
     }
     case NumberMsg::SetDecimalPlaces: {
@@ -191,7 +158,7 @@ std::optional<MessageResult> NumberEngine::formatMessage(MessageId message, Word
             return 1;
         }
         m_format.decimalPlaces = places;
-        redisplay();
+        setValue(m_value ? std::optional(m_value->rounded(places)) : std::nullopt);
         return 0;
     }
     case NumberMsg::SetMinusSign:
@@ -212,32 +179,51 @@ std::optional<MessageResult> NumberEngine::formatMessage(MessageId message, Word
 std::optional<MessageResult> NumberEngine::spinMessage(MessageId message, WordParam word) {
     switch (message) {
     case NumberMsg::SetSpinEnabled:
-        m_spinEnabled = word != 0;
-        return 0;
+        m_spin.setEnabled(word != 0);
+        break;
     case NumberMsg::SetSpinIncrement:
-        m_spinIncrement = static_cast<int>(word);
-        return 0;
+        m_spinIncrement = lowWord(word);
+        break;
     case NumberMsg::SetSpinWrap:
         m_spinWrap = word != 0;
-        return 0;
+        break;
     case NumberMsg::SetSpinKeys:
         m_spinKeys = word != 0;
-        return 0;
-    // The button settings take effect with the drawn spin buttons.
+        break;
     case NumberMsg::SetSpinDelay:
+        m_spinDelay = static_cast<int>(std::min<WordParam>(word, 0x7FFFFFFF));
+        break;
     case NumberMsg::SetSpinLayout:
+        m_spin.setLayout(static_cast<unsigned long>(word));
+        applyMargins();
+        break;
     case NumberMsg::SetSpinShow:
-        return 0;
+        m_spin.setShowOnFocus(word != 0);
+        break;
     default:
         return std::nullopt;
     }
+    update();
+    return 0;
 }
 
-std::optional<double> NumberEngine::currentValue() const {
+int NumberEngine::integerLimit() const {
+    return m_integerPlaces == 0 ? kMostIntegerPlaces : m_integerPlaces;
+}
+
+DecimalNumber NumberEngine::upperLimit() const {
+    return std::min(m_maximum, largestWith(integerLimit(), m_format.decimalPlaces));
+}
+
+DecimalNumber NumberEngine::lowerLimit() const {
+    return std::max(m_minimum, largestWith(integerLimit(), m_format.decimalPlaces).negated());
+}
+
+std::optional<DecimalNumber> NumberEngine::currentValue() const {
     const ParsedNumber typed = parseNumber(text(), m_format);
     switch (typed.kind) {
     case ParsedNumber::Kind::Number:
-        return rounded(typed.value, m_format.decimalPlaces);
+        return typed.value.rounded(m_format.decimalPlaces);
     case ParsedNumber::Kind::Empty:
         return std::nullopt;
     case ParsedNumber::Kind::Invalid:
@@ -247,12 +233,19 @@ std::optional<double> NumberEngine::currentValue() const {
 }
 
 MessageResult NumberEngine::setValueFromVariant(LongParam param) {
-    const auto value = numberOf(param);
-    if (!value) {
+    const OfferedNumber offered = offeredNumber(reinterpret_cast<const com::Variant*>(param));
+    switch (offered.kind) {
+    case OfferedNumber::Kind::Unusable:
         return NumberMsg::kRefusedBase;
+    case OfferedNumber::Kind::TooLarge:
+        return NumberMsg::kRefusedBase + 1;
+    case OfferedNumber::Kind::Null:
+        setValue(std::nullopt);
+        return 0;
+    case OfferedNumber::Kind::Number:
+        break;
     }
-    const std::optional<double> held =
-        *value ? std::optional<double>(rounded(**value, m_format.decimalPlaces)) : std::nullopt;
+    const DecimalNumber held = offered.value.rounded(m_format.decimalPlaces);
     if (const MessageResult refusal = checkValue(held)) {
         return refusal;
     }
@@ -260,26 +253,47 @@ MessageResult NumberEngine::setValueFromVariant(LongParam param) {
     return 0;
 }
 
-MessageResult NumberEngine::checkValue(std::optional<double> value) const {
+MessageResult NumberEngine::setBound(MessageId message, LongParam param) {
+    const OfferedNumber offered = offeredNumber(reinterpret_cast<const com::Variant*>(param));
+    const DecimalNumber widest = largestWith(kMostIntegerPlaces, kMostDecimalPlaces);
+    if (offered.kind != OfferedNumber::Kind::Number || offered.value.magnitude() > widest) {
+        return 1;
+    }
+    (message == NumberMsg::SetMinValue ? m_minimum : m_maximum) = offered.value;
+    return 0;
+}
+
+MessageResult NumberEngine::checkValue(const std::optional<DecimalNumber>& value) const {
     if (!value) {
         return 0;
     }
-    const bool tooManyDigits =
-        m_integerPlaces > 0 && std::fabs(std::trunc(*value)) >= std::pow(10.0, m_integerPlaces);
-    if (*value < m_minimum || *value > m_maximum || tooManyDigits) {
+    if (*value < m_minimum || *value > m_maximum || value->integerDigits() > integerLimit()) {
         return NumberMsg::kRefusedBase + 1;
     }
     return 0;
 }
 
-void NumberEngine::setValue(std::optional<double> value) {
+void NumberEngine::setValue(const std::optional<DecimalNumber>& value) {
     m_value = value;
     redisplay();
 }
 
 void NumberEngine::redisplay() {
-    setText(formatNumber(m_value, m_format));
+    const QString shown = formatNumber(m_value, m_format);
+    if (shown != text()) {
+        setText(shown);
+    }
     applyColours();
+}
+
+void NumberEngine::threeZero() {
+    const std::optional<DecimalNumber> product =
+        currentValue().value_or(DecimalNumber()).timesThousand();
+    if (isReadOnly() || !product || checkValue(product->rounded(m_format.decimalPlaces)) != 0) {
+        reportInvalidInput();
+        return;
+    }
+    setValue(product->rounded(m_format.decimalPlaces));
 }
 
 bool NumberEngine::acceptsCharacter(QChar c) const {
@@ -291,10 +305,10 @@ bool NumberEngine::setContents(const QString& typed) {
     if (parsed.kind == ParsedNumber::Kind::Invalid) {
         return false;
     }
-    const std::optional<double> value =
-        parsed.kind == ParsedNumber::Kind::Empty
-            ? std::nullopt
-            : std::optional<double>(rounded(parsed.value, m_format.decimalPlaces));
+    std::optional<DecimalNumber> value;
+    if (parsed.kind == ParsedNumber::Kind::Number) {
+        value = parsed.value.rounded(m_format.decimalPlaces);
+    }
     if (checkValue(value) != 0) {
         return false;
     }
@@ -303,12 +317,13 @@ bool NumberEngine::setContents(const QString& typed) {
 }
 
 void NumberEngine::clearRequest() {
-    setValue(m_clearToNull ? std::nullopt : std::optional<double>(0.0));
+    setValue(m_clearToNull ? std::nullopt : std::optional(DecimalNumber()));
 }
 
 QColor NumberEngine::textColour() const {
-    return m_value && *m_value < 0.0 ? OleColor::toQColor(m_negativeColour)
-                                     : EngineWidget::textColour();
+    const bool negative =
+        m_value && !m_value->rounded(m_format.decimalPlaces).isZero() && m_value->isNegative();
+    return negative ? OleColor::toQColor(m_negativeColour) : EngineWidget::textColour();
 }
 
 void NumberEngine::commitTypedText() {
@@ -317,58 +332,20 @@ void NumberEngine::commitTypedText() {
         redisplay();
         return;
     }
-    const std::optional<double> value =
-        typed.kind == ParsedNumber::Kind::Empty
-            ? std::nullopt
-            : std::optional<double>(rounded(typed.value, m_format.decimalPlaces));
-    if (checkValue(value) != 0) {
+    std::optional<DecimalNumber> value;
+    if (typed.kind == ParsedNumber::Kind::Number) {
+        value = typed.value.rounded(m_format.decimalPlaces);
+    }
+    if (value != m_value && checkValue(value) != 0) {
         // The owner decides through the flag whether the previous value comes back.
         bool restore = true;
         notify(Notify::OutOfRange, reinterpret_cast<LongParam>(&restore));
-        if (restore) {
+        if (restore || value->integerDigits() > integerLimit()) {
             redisplay();
             return;
         }
     }
     setValue(value);
-}
-
-void NumberEngine::step(bool up) {
-    notify(up ? Notify::SpinUp : Notify::SpinDown);
-    const double increment = up ? m_spinIncrement : -m_spinIncrement;
-    double next = currentValue().value_or(0.0) + increment;
-    if (next > m_maximum) {
-        next = m_spinWrap ? m_minimum : m_maximum;
-    } else if (next < m_minimum) {
-        next = m_spinWrap ? m_maximum : m_minimum;
-    }
-    setValue(next);
-}
-
-void NumberEngine::keyPressEvent(QKeyEvent* event) {
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    const bool spinKey = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
-    if (plain && spinKey && m_spinKeys && m_spinEnabled && !isReadOnly() && userMode()) {
-        step(event->key() == Qt::Key_Up);
-        event->accept();
-        return;
-    }
-    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        commitTypedText();
-    }
-    EngineWidget::keyPressEvent(event);
-}
-
-void NumberEngine::focusInEvent(QFocusEvent* event) {
-    EngineWidget::focusInEvent(event);
-    if (m_highlightOnFocus) {
-        selectAll();
-    }
-}
-
-void NumberEngine::focusOutEvent(QFocusEvent* event) {
-    commitTypedText();
-    EngineWidget::focusOutEvent(event);
 }
 
 } // namespace tarnwick::fenbase6

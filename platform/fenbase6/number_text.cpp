@@ -1,25 +1,53 @@
 #include "number_text.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace tarnwick::fenbase6 {
 
-QString formatNumber(std::optional<double> value, const NumberFormat& format) {
+namespace {
+
+bool isPlainDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The text inside its sign marks, and whether they make it negative. A lone opening
+// parenthesis or minus (typing in progress) counts as a sign mark.
+struct SignedBody {
+    QString body;
+    bool negative = false;
+};
+
+SignedBody splitSign(const QString& text) {
+    const auto open = QLatin1Char('(');
+    const auto close = QLatin1Char(')');
+    const auto minus = QLatin1Char('-');
+    if (text.startsWith(open)) {
+        return {text.endsWith(close) ? text.mid(1).chopped(1) : text.mid(1), true};
+    }
+    if (text.startsWith(minus)) {
+        return {text.mid(1), true};
+    }
+    if (text.endsWith(minus)) {
+        return {text.chopped(1), true};
+    }
+    if (text.startsWith(QLatin1Char('+'))) {
+        return {text.mid(1), false};
+    }
+    return {text, false};
+}
+
+} // namespace
+
+QString formatNumber(const std::optional<DecimalNumber>& value, const NumberFormat& format) {
     if (!value) {
         return {};
     }
-    QString digits = QString::number(std::fabs(*value), 'f', format.decimalPlaces);
+    QString text = value->toPlainText(format.decimalPlaces);
     if (format.decimalPlaces > 0) {
-        digits.replace(digits.size() - format.decimalPlaces - 1, 1, format.decimalPoint);
+        text.replace(text.size() - format.decimalPlaces - 1, 1, format.decimalPoint);
     }
-    // A value that rounds to zero shows no sign.
-    const bool negative = *value < 0.0 && std::any_of(digits.begin(), digits.end(), [](QChar c) {
-                              return c >= QLatin1Char('1') && c <= QLatin1Char('9');
-                          });
-    if (!negative) {
-        return digits;
+    if (!text.startsWith(QLatin1Char('-'))) {
+        return text;
     }
+    const QString digits = text.mid(1);
     switch (format.minusSign) {
     case MinusSign::Parentheses:
         return QLatin1Char('(') + digits + QLatin1Char(')');
@@ -28,28 +56,24 @@ QString formatNumber(std::optional<double> value, const NumberFormat& format) {
     case MinusSign::InFront:
         break;
     }
-    return QLatin1Char('-') + digits;
+    return text;
 }
 
 ParsedNumber parseNumber(const QString& text, const NumberFormat& format) {
-    QString body = text.trimmed();
-    if (body.isEmpty()) {
-        return {ParsedNumber::Kind::Empty, 0.0};
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        return {ParsedNumber::Kind::Empty, {}};
     }
-    bool negative = false;
-    if (body.startsWith(QLatin1Char('(')) && body.endsWith(QLatin1Char(')'))) {
-        negative = true;
-        body = body.mid(1, body.size() - 2);
-    } else if (body.startsWith(QLatin1Char('-')) || body.endsWith(QLatin1Char('-'))) {
-        negative = true;
-        body = body.startsWith(QLatin1Char('-')) ? body.mid(1) : body.chopped(1);
-    } else if (body.startsWith(QLatin1Char('+'))) {
-        body = body.mid(1);
+    const bool unclosed =
+        trimmed.startsWith(QLatin1Char('(')) && !trimmed.endsWith(QLatin1Char(')'));
+    const SignedBody split = splitSign(trimmed);
+    if (unclosed || split.body.isEmpty()) {
+        return {};
     }
-    QString plain;
+    QString plain = split.negative ? QStringLiteral("-") : QString();
     bool pointSeen = false;
-    for (const QChar c : body) {
-        if (c.isDigit() && c.unicode() < 0x80) {
+    for (const QChar c : split.body) {
+        if (isPlainDigit(c)) {
             plain.append(c);
         } else if ((c == format.decimalPoint || c == QLatin1Char('.')) && !pointSeen) {
             pointSeen = true;
@@ -58,16 +82,35 @@ ParsedNumber parseNumber(const QString& text, const NumberFormat& format) {
             return {};
         }
     }
-    if (plain.isEmpty() || plain == QLatin1String(".")) {
+    const std::optional<DecimalNumber> value = DecimalNumber::fromPlainText(plain);
+    if (!value) {
         return {};
     }
-    const double magnitude = plain.toDouble();
-    return {ParsedNumber::Kind::Number, negative ? -magnitude : magnitude};
+    return {ParsedNumber::Kind::Number, *value};
+}
+
+bool isTypedNumberPrefix(const QString& text, const NumberFormat& format, int integerPlaces) {
+    const SignedBody split = splitSign(text);
+    int integerDigits = 0;
+    int decimals = 0;
+    bool pointSeen = false;
+    for (const QChar c : split.body) {
+        if (c == format.decimalPoint && !pointSeen && format.decimalPlaces > 0) {
+            pointSeen = true;
+        } else if (!isPlainDigit(c)) {
+            return false;
+        } else if (pointSeen) {
+            ++decimals;
+        } else if (integerDigits > 0 || c != QLatin1Char('0')) {
+            ++integerDigits; // leading zeros take no place
+        }
+    }
+    return integerDigits <= integerPlaces && decimals <= format.decimalPlaces;
 }
 
 bool isNumberCharacter(QChar c, QChar decimalPoint) {
-    return (c.isDigit() && c.unicode() < 0x80) || c == decimalPoint || c == QLatin1Char('-') ||
-           c == QLatin1Char('+') || c == QLatin1Char('(') || c == QLatin1Char(')');
+    return isPlainDigit(c) || c == decimalPoint || c == QLatin1Char('-') || c == QLatin1Char('+') ||
+           c == QLatin1Char('(') || c == QLatin1Char(')');
 }
 
 } // namespace tarnwick::fenbase6

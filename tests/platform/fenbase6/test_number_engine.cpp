@@ -2,10 +2,10 @@
 #include "com/variant.h"
 #include "engine_test_support.h"
 #include "fenbase6/engine_messages.h"
-#include "fenbase6/number_text.h"
 
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tarnwick::fenbase6::test {
@@ -58,7 +58,7 @@ TEST_F(NumberEngineTest, BoundsPlacesAndDecimalPointAreCheckedAndShown) {
     EXPECT_EQ(fixture.send(NumberMsg::SetMinusSign, 0), 0);
     EXPECT_EQ(edit()->text(), QStringLiteral("(4,26)"));
     EXPECT_EQ(get(NumberMsg::GetInteger), Variant(-4.0));
-    EXPECT_NEAR(get(NumberMsg::GetDecimal).toDouble(), -0.26, 1e-9);
+    EXPECT_EQ(get(NumberMsg::GetDecimal), Variant(-0.26)); // exact, not -0.2599999...
 }
 
 TEST_F(NumberEngineTest, ClearFollowsTheClearActionAndThreeZeroMultiplies) {
@@ -121,43 +121,142 @@ TEST_F(NumberEngineTest, SpinKeysStepByTheIncrementAndWrapWhenAsked) {
     EXPECT_EQ(get(NumberMsg::GetValue), Variant(0.0));
     QTest::keyClick(edit(), Qt::Key_Down);
     EXPECT_EQ(get(NumberMsg::GetValue), Variant(10.0));
-    const std::vector<std::uint16_t> expected{Notify::SpinUp,   Notify::Changed,
-                                              Notify::SpinUp,   Notify::Changed,
-                                              Notify::SpinDown, Notify::Changed};
+    const std::vector<std::uint16_t> expected{Notify::SpinUp,  Notify::Changed,  Notify::SpinUp,
+                                              Notify::Changed, Notify::SpinDown, Notify::Changed};
     EXPECT_EQ(fixture.listener.codes(), expected);
+}
+
+TEST_F(NumberEngineTest, ExactDecimalsReachTheTextAndTheValue) {
+    fixture.send(NumberMsg::SetDecimalPlaces, 2);
+    EXPECT_EQ(put(NumberMsg::SetValue, Variant(0.1 + 0.2)), 0);
+    EXPECT_EQ(edit()->text(), QStringLiteral("0.30"));
+    EXPECT_EQ(get(NumberMsg::GetValue), Variant(0.3));
+    EXPECT_EQ(put(NumberMsg::SetValue, Variant(QStringLiteral("1.005"))), 0);
+    EXPECT_EQ(edit()->text(), QStringLiteral("1.01")); // a double 1.005 would give 1.00
+    EXPECT_EQ(put(NumberMsg::SetValue, Variant(-999999999999999.0)), 0);
+    EXPECT_EQ(edit()->text(), QStringLiteral("-999999999999999.00"));
+    EXPECT_EQ(put(NumberMsg::SetValue, Variant(-1e16)), NumberMsg::kRefusedBase + 1);
+    EXPECT_EQ(put(NumberMsg::SetValue, Variant(1e300)), NumberMsg::kRefusedBase + 1);
+    EXPECT_EQ(put(NumberMsg::SetMaxValue, Variant(1e16)), 1);
+    // Fewer places round the held value; an integer-place count it no longer fits nulls it.
+    put(NumberMsg::SetValue, Variant(12.34));
+    fixture.send(NumberMsg::SetDecimalPlaces, 1);
+    EXPECT_EQ(get(NumberMsg::GetValue), Variant(12.3));
+    fixture.send(NumberMsg::SetIntegerPlaces, 1);
+    EXPECT_TRUE(get(NumberMsg::GetValue).isNull());
+}
+
+TEST_F(NumberEngineTest, TextReadsStopAtTheBufferGiven) {
+    fixture.send(NumberMsg::SetDecimalPlaces, 14);
+    fixture.send(NumberMsg::SetMinusSign, 0);
+    put(NumberMsg::SetValue, Variant(-999999999999999.0));
+    EXPECT_EQ(edit()->text().size(), 32); // (15 digits, point, 14 decimals)
+    char buffer[30];
+    EXPECT_EQ(fixture.send(Msg::GetText, sizeof buffer, reinterpret_cast<LongParam>(buffer)), 29);
+    EXPECT_EQ(QByteArray(buffer), QByteArray("(999999999999999.000000000000"));
+}
+
+TEST_F(NumberEngineTest, TypingIsCheckedKeyByKeyAgainstThePlaces) {
+    fixture.send(NumberMsg::SetIntegerPlaces, 3);
+    fixture.send(NumberMsg::SetDecimalPlaces, 2);
+    struct Case {
+        const char* typed;
+        const char* shown;
+        int refusals;
+    };
+    for (const Case& c : {Case{"12.5", "12.5", 0}, Case{"1234", "123", 1}, Case{"1.234", "1.23", 1},
+                          Case{"1.2.", "1.2", 1}, Case{"-7", "-7", 0}, Case{"(7)", "(7)", 0},
+                          Case{"7-", "7-", 0}, Case{"--", "-", 1}, Case{"x-5", "-5", 1}}) {
+        edit()->selectAll();
+        fixture.listener.notifications.clear();
+        QTest::keyClicks(edit(), QLatin1String(c.typed));
+        EXPECT_EQ(edit()->text(), QLatin1String(c.shown)) << c.typed;
+        const auto codes = fixture.listener.codes();
+        EXPECT_EQ(std::count(codes.begin(), codes.end(), Notify::NumberInvalidInput), c.refusals)
+            << c.typed;
+    }
+    QTest::keyClick(edit(), Qt::Key_Return);
+    EXPECT_EQ(get(NumberMsg::GetValue), Variant(-5.0));
+    EXPECT_EQ(edit()->text(), QStringLiteral("-5.00"));
+}
+
+TEST_F(NumberEngineTest, SpinStopsAtTheBoundsOrWrapsFromThem) {
+    fixture.send(NumberMsg::SetSpinKeys, 1);
+    fixture.send(NumberMsg::SetSpinIncrement, 5);
+    fixture.send(NumberMsg::SetIntegerPlaces, 2); // the places bound the spin: -99..99
+    struct Case {
+        double from;
+        Qt::Key key;
+        bool wrap;
+        double to;
+    };
+    for (const Case& c : {Case{97, Qt::Key_Up, false, 99}, Case{99, Qt::Key_Up, false, 99},
+                          Case{97, Qt::Key_Up, true, 99}, Case{99, Qt::Key_Up, true, -99},
+                          Case{-96, Qt::Key_Down, false, -99}, Case{-99, Qt::Key_Down, true, 99},
+                          Case{3, Qt::Key_Down, true, -2}}) {
+        fixture.send(NumberMsg::SetSpinWrap, c.wrap ? 1 : 0);
+        put(NumberMsg::SetValue, Variant(c.from));
+        QTest::keyClick(edit(), c.key);
+        EXPECT_EQ(get(NumberMsg::GetValue), Variant(c.to)) << c.from << " wrap " << c.wrap;
+    }
+    put(NumberMsg::SetValue, Variant::null());
+    QTest::keyClick(edit(), Qt::Key_Up);
+    EXPECT_EQ(get(NumberMsg::GetValue), Variant(5.0)); // Null spins from 0
+    fixture.send(NumberMsg::SetSpinEnabled, 0);
+    fixture.listener.notifications.clear();
+    QTest::keyClick(edit(), Qt::Key_Up);
+    EXPECT_EQ(get(NumberMsg::GetValue), Variant(5.0));
+    EXPECT_TRUE(fixture.listener.notifications.empty());
+}
+
+TEST_F(NumberEngineTest, SpinButtonsStepAndRepeatWhereTheyAreShown) {
+    const QPoint upButton(195, 3);
+    QTest::mouseClick(edit(), Qt::LeftButton, {}, upButton);
+    EXPECT_EQ(get(NumberMsg::GetValue), Variant(0.0)); // no buttons yet
+    for (const WordParam layout : {WordParam{1}, WordParam{7}}) {
+        fixture.send(NumberMsg::SetSpinLayout, layout);
+        put(NumberMsg::SetValue, Variant(0.0));
+        QTest::mouseClick(edit(), Qt::LeftButton, {}, upButton);
+        EXPECT_EQ(get(NumberMsg::GetValue), Variant(1.0)) << layout;
+        QTest::mouseClick(edit(), Qt::LeftButton, {}, QPoint(195, 20));
+        EXPECT_EQ(get(NumberMsg::GetValue), Variant(0.0)) << layout;
+    }
+    // Held, the button repeats after the delay until released.
+    fixture.send(NumberMsg::SetSpinDelay, 10);
+    QTest::mousePress(edit(), Qt::LeftButton, {}, upButton);
+    QTest::qWait(80);
+    QTest::mouseRelease(edit(), Qt::LeftButton, {}, upButton);
+    const double held = get(NumberMsg::GetValue).toDouble();
+    EXPECT_GE(held, 3.0);
+    QTest::qWait(30);
+    EXPECT_EQ(get(NumberMsg::GetValue).toDouble(), held);
+    // Shown on focus only: without the focus the strip shows the field's background.
+    fixture.send(NumberMsg::SetSpinShow, 1);
+    const auto stripColour = [&] { return edit()->grab().toImage().pixelColor(upButton); };
+    EXPECT_NE(stripColour(), edit()->palette().color(QPalette::Base));
+    fixture.next->setFocus();
+    EXPECT_EQ(stripColour(), edit()->palette().color(QPalette::Base));
+}
+
+TEST_F(NumberEngineTest, ThreeZerosMultipliesByAThousandWithinTheLimits) {
+    fixture.send(NumberMsg::SetDecimalPlaces, 3);
+    put(NumberMsg::SetValue, Variant(0.001));
+    fixture.send(NumberMsg::ThreeZero);
+    EXPECT_EQ(edit()->text(), QStringLiteral("1.000"));
+    put(NumberMsg::SetValue, Variant::null());
+    fixture.send(NumberMsg::ThreeZero);
+    EXPECT_EQ(get(NumberMsg::GetValue), Variant(0.0));
+    put(NumberMsg::SetValue, Variant(1000000000000.0));
+    fixture.listener.notifications.clear();
+    fixture.send(NumberMsg::ThreeZero); // 10^15 has 16 integer digits
+    EXPECT_EQ(get(NumberMsg::GetValue), Variant(1000000000000.0));
+    EXPECT_EQ(fixture.listener.codes(), std::vector<std::uint16_t>{Notify::NumberInvalidInput});
 }
 
 TEST_F(NumberEngineTest, LettersAreInvalidInput) {
     edit()->selectAll();
     QTest::keyClicks(edit(), QStringLiteral("a"));
     EXPECT_EQ(fixture.listener.codes(), std::vector<std::uint16_t>{Notify::NumberInvalidInput});
-}
-
-TEST(NumberText, FormatsSignsPlacesAndNull) {
-    NumberFormat format{2, QLatin1Char('.'), MinusSign::InBack};
-    EXPECT_EQ(formatNumber(-3.14159, format), QStringLiteral("3.14-"));
-    EXPECT_EQ(formatNumber(-0.001, format), QStringLiteral("0.00")); // no sign on a zero
-    EXPECT_EQ(formatNumber(std::nullopt, format), QString());
-    format.decimalPlaces = 0;
-    EXPECT_EQ(formatNumber(999999999999999.0, format), QStringLiteral("999999999999999"));
-}
-
-TEST(NumberText, ParsesWhatAUserTypes) {
-    const NumberFormat format{2, QLatin1Char(','), MinusSign::InFront};
-    const auto value = [&](const char* text) {
-        const ParsedNumber parsed = parseNumber(QLatin1String(text), format);
-        return parsed.kind == ParsedNumber::Kind::Number ? std::optional(parsed.value)
-                                                         : std::nullopt;
-    };
-    EXPECT_EQ(value("1,5"), 1.5);
-    EXPECT_EQ(value("1.5"), 1.5);
-    EXPECT_EQ(value(" (2,25) "), -2.25);
-    EXPECT_EQ(value("3-"), -3.0);
-    EXPECT_EQ(value("+4"), 4.0);
-    EXPECT_EQ(value("1,2,3"), std::nullopt);
-    EXPECT_EQ(value("-"), std::nullopt);
-    EXPECT_EQ(value("1e3"), std::nullopt);
-    EXPECT_EQ(parseNumber(QStringLiteral("  "), format).kind, ParsedNumber::Kind::Empty);
 }
 
 } // namespace

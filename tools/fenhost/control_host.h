@@ -1,0 +1,77 @@
+#pragma once
+
+#include "com/component_loader.h"
+#include "com/connection_point.h"
+#include "event_log_sink.h"
+#include "host_site.h"
+
+#include <QPointer>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace tarnwick::fenhost {
+
+enum class PersistForm { Bag, Stream };
+
+// One control on the form, with its site and its event connection.
+struct HostedControl {
+    HostedControl() = default;
+    ~HostedControl();
+    HostedControl(const HostedControl&) = delete;
+    HostedControl& operator=(const HostedControl&) = delete;
+
+    QString name;
+    QString progId;
+    com::Guid clsid;
+    com::ComPtr<com::IUnknown> object;
+    com::ComPtr<com::IDispatch> dispatch;
+    com::ComPtr<HostSite> site;
+    com::ComPtr<com::IConnectionPoint> eventPoint;
+    std::uint32_t eventCookie = 0;
+    QPointer<QWidget> window;
+};
+
+// fenhost's container: it creates controls by ProgID through the registry store, sites them
+// on its form (one below the other) with their events logged, switches them between design
+// and run mode, and saves and loads them in both persistence forms. Failures are thrown as
+// automation errors.
+class ControlHost {
+public:
+    using Log = EventLogSink::Log;
+
+    ControlHost(const registry::RegistryStore& store, QWidget* form, Log eventLog);
+    ~ControlHost();
+    ControlHost(const ControlHost&) = delete;
+    ControlHost& operator=(const ControlHost&) = delete;
+
+    // A new control named `name` (which must be new): created, sited, set up as new, given its
+    // window on the form and connected to the event log.
+    HostedControl& create(const QString& progId, const QString& name);
+    // The control named `name` (error 5 when there is none).
+    HostedControl& control(const QString& name);
+    const std::vector<std::unique_ptr<HostedControl>>& controls() const { return m_controls; }
+
+    bool userMode() const { return m_userMode; }
+    // Tells every control that the host's user mode changed.
+    void setUserMode(bool run);
+
+    void save(HostedControl& control, PersistForm form, const QString& file) const;
+    void load(HostedControl& control, PersistForm form, const QString& file) const;
+
+    com::ComponentLoader& loader() { return m_loader; }
+
+private:
+    QPoint nextPosition() const;
+
+    com::ComponentLoader m_loader;
+    QWidget* m_form;
+    Log m_eventLog;
+    com::ComPtr<com::IUnknown> m_font;
+    bool m_userMode = true;
+    std::vector<std::unique_ptr<HostedControl>> m_controls;
+};
+
+} // namespace tarnwick::fenhost
