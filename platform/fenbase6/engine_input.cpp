@@ -1,8 +1,8 @@
 // The engine's handling of keys, the mouse, painting and its context menu.
 #include "engine_widget.h"
+#include "key_event_kind.h"
 
 #include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -13,20 +13,6 @@ namespace {
 
 constexpr int kMoveOnLeft = 1;
 constexpr int kMoveOnRight = 2;
-
-Qt::KeyboardModifiers relevantModifiers(const QKeyEvent* event) {
-    return event->modifiers() & ~Qt::KeypadModifier;
-}
-
-bool isTyping(const QKeyEvent* event) {
-    const QString text = event->text();
-    if (text.isEmpty() || !text.at(0).isPrint()) {
-        return false;
-    }
-    // Ctrl with Alt is AltGr on many layouts, which types characters.
-    const Qt::KeyboardModifiers modifiers = relevantModifiers(event);
-    return !modifiers.testFlag(Qt::ControlModifier) || modifiers.testFlag(Qt::AltModifier);
-}
 
 } // namespace
 

@@ -1,12 +1,12 @@
 // The mask engine's keys, input method, focus, selection and clipboard.
 #include "mask_engine.h"
+#include "key_event_kind.h"
 #include "text_transfer.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
-#include <QKeyEvent>
 
 namespace tarnwick::fenbase6 {
 
@@ -14,20 +14,6 @@ namespace {
 
 constexpr int kHighlightField = 1;
 constexpr int kHighlightAll = 2;
-
-Qt::KeyboardModifiers relevantModifiers(const QKeyEvent* event) {
-    return event->modifiers() & ~Qt::KeypadModifier;
-}
-
-bool isTyping(const QKeyEvent* event) {
-    const QString text = event->text();
-    if (text.isEmpty() || !text.at(0).isPrint()) {
-        return false;
-    }
-    // Ctrl with Alt is AltGr on many layouts, which types characters.
-    const Qt::KeyboardModifiers modifiers = relevantModifiers(event);
-    return !modifiers.testFlag(Qt::ControlModifier) || modifiers.testFlag(Qt::AltModifier);
-}
 
 } // namespace
 

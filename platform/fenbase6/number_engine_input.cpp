@@ -1,8 +1,8 @@
 // The number engine's keys, spin buttons, focus handling and painting.
 #include "number_engine.h"
+#include "key_event_kind.h"
 
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -13,15 +13,6 @@ namespace {
 
 // Repeats faster than this would outrun the display.
 constexpr int kFastestRepeat = 10;
-
-Qt::KeyboardModifiers relevantModifiers(const QKeyEvent* event) {
-    return event->modifiers() & ~Qt::KeypadModifier;
-}
-
-bool typesCharacters(const QKeyEvent* event) {
-    return !event->text().isEmpty() && event->text().at(0).isPrint() &&
-           !relevantModifiers(event).testFlag(Qt::ControlModifier);
-}
 
 } // namespace
 
@@ -36,7 +27,7 @@ void NumberEngine::keyPressEvent(QKeyEvent* event) {
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         commitTypedText();
     }
-    if (userMode() && !isReadOnly() && typesCharacters(event) && refusesTyping(event->text())) {
+    if (userMode() && !isReadOnly() && isTyping(event) && refusesTyping(event->text())) {
         reportInvalidInput();
         event->accept();
         return;
