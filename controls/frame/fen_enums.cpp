@@ -6,19 +6,16 @@
 
 namespace tarnwick::frame {
 
-namespace {
-
-FenEnumeration enumeration(const char* name,
-                           std::initializer_list<std::pair<const char*, std::int32_t>> members,
-                           const char* pageText = "") {
+FenEnumeration
+makeFenEnumeration(const char* name,
+                   std::initializer_list<std::pair<const char*, std::int32_t>> members,
+                   const char* pageText) {
     FenEnumeration result{{QLatin1String(name), {}}, QLatin1String(pageText)};
     for (const auto& [memberName, value] : members) {
         result.info.members.push_back({QLatin1String(memberName), value});
     }
     return result;
 }
-
-} // namespace
 
 bool FenEnumeration::contains(std::int32_t value) const {
     return std::any_of(info.members.begin(), info.members.end(),
@@ -32,14 +29,14 @@ QStringList FenEnumeration::pageEntries() const {
 namespace FenEnums {
 
 const FenEnumeration& alignH() {
-    static const FenEnumeration e = enumeration(
+    static const FenEnumeration e = makeFenEnumeration(
         "fenAlignHConst", {{"fenAlignHLeft", 0}, {"fenAlignHRight", 1}, {"fenAlignHCenter", 2}},
         "0 - Left,1 - Right,2 - Center");
     return e;
 }
 
 const FenEnumeration& alignV() {
-    static const FenEnumeration e = enumeration(
+    static const FenEnumeration e = makeFenEnumeration(
         "fenAlignVConst", {{"fenAlignVTop", 0}, {"fenAlignVBottom", 1}, {"fenAlignVCenter", 2}},
         "0 - Top,1 - Bottom,2 - Center");
     return e;
@@ -47,19 +44,19 @@ const FenEnumeration& alignV() {
 
 const FenEnumeration& appearance() {
     static const FenEnumeration e =
-        enumeration("fenAppearanceConst", {{"fenFlat", 0}, {"fen3D", 1}}, "0 - Flat,1 - 3D");
+        makeFenEnumeration("fenAppearanceConst", {{"fenFlat", 0}, {"fen3D", 1}}, "0 - Flat,1 - 3D");
     return e;
 }
 
 const FenEnumeration& borderStyle() {
     static const FenEnumeration e =
-        enumeration("fenBorderStyleConst", {{"fenNoBorder", 0}, {"fenFixedSingle", 1}},
-                    "0 - None,1 - Fixed Single");
+        makeFenEnumeration("fenBorderStyleConst", {{"fenNoBorder", 0}, {"fenFixedSingle", 1}},
+                           "0 - None,1 - Fixed Single");
     return e;
 }
 
 const FenEnumeration& mousePointer() {
-    static const FenEnumeration e = enumeration(
+    static const FenEnumeration e = makeFenEnumeration(
         "fenMousePointerConst",
         {{"fenDefault", 0},
          {"fenArrow", 1},
@@ -85,32 +82,32 @@ const FenEnumeration& mousePointer() {
 }
 
 const FenEnumeration& moveOnLRKey() {
-    static const FenEnumeration e = enumeration("fenMoveOnLRKeyConst",
-                                                {{"fenMoveOnLRKeyNone", 0},
-                                                 {"fenMoveOnLRKeyLeft", 1},
-                                                 {"fenMoveOnLRKeyRight", 2},
-                                                 {"fenMoveOnLRKeyBoth", 3}},
-                                                "0 - None,1 - Left,2 - Right,3 - Both");
+    static const FenEnumeration e = makeFenEnumeration("fenMoveOnLRKeyConst",
+                                                       {{"fenMoveOnLRKeyNone", 0},
+                                                        {"fenMoveOnLRKeyLeft", 1},
+                                                        {"fenMoveOnLRKeyRight", 2},
+                                                        {"fenMoveOnLRKeyBoth", 3}},
+                                                       "0 - None,1 - Left,2 - Right,3 - Both");
     return e;
 }
 
 const FenEnumeration& oleDragMode() {
-    static const FenEnumeration e =
-        enumeration("fenOLEDragModeConst", {{"fenOLEDragManual", 0}, {"fenOLEDragAutomatic", 1}},
-                    "0 - Manual,1 - Automatic");
+    static const FenEnumeration e = makeFenEnumeration(
+        "fenOLEDragModeConst", {{"fenOLEDragManual", 0}, {"fenOLEDragAutomatic", 1}},
+        "0 - Manual,1 - Automatic");
     return e;
 }
 
 const FenEnumeration& oleDropMode() {
-    static const FenEnumeration e =
-        enumeration("fenOLEDropModeConst",
-                    {{"fenOLEDropNone", 0}, {"fenOLEDropManual", 1}, {"fenOLEDropAutomatic", 2}},
-                    "0 - None,1 - Manual,2 - Automatic");
+    static const FenEnumeration e = makeFenEnumeration(
+        "fenOLEDropModeConst",
+        {{"fenOLEDropNone", 0}, {"fenOLEDropManual", 1}, {"fenOLEDropAutomatic", 2}},
+        "0 - None,1 - Manual,2 - Automatic");
     return e;
 }
 
 const FenEnumeration& editMode() {
-    static const FenEnumeration e = enumeration(
+    static const FenEnumeration e = makeFenEnumeration(
         "fenEditModeConst",
         {{"fenInsert", 0}, {"fenOverwrite", 1}, {"fenInsertFixed", 2}, {"fenOverwriteFixed", 3}},
         "0 - Insert,1 - Overwrite,2 - Insert Fixed,3 - Overwrite Fixed");
@@ -118,8 +115,8 @@ const FenEnumeration& editMode() {
 }
 
 const FenEnumeration& editModeStatus() {
-    static const FenEnumeration e =
-        enumeration("fenEditModeStatusConst", {{"fenStatusInsert", 0}, {"fenStatusOverwrite", 1}});
+    static const FenEnumeration e = makeFenEnumeration(
+        "fenEditModeStatusConst", {{"fenStatusInsert", 0}, {"fenStatusOverwrite", 1}});
     return e;
 }
 

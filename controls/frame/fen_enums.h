@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 
 // The enumerations shared by the input controls. Values are fixed: they are persisted and
 // passed to the edit engines as they are.
@@ -80,6 +82,12 @@ struct FenEnumeration {
     // One drop-down entry per member: the page text split at its commas.
     QStringList pageEntries() const;
 };
+
+// An enumeration from its members (name and value) and its page text.
+FenEnumeration
+makeFenEnumeration(const char* name,
+                   std::initializer_list<std::pair<const char*, std::int32_t>> members,
+                   const char* pageText = "");
 
 // The shared enumerations by name.
 namespace FenEnums {

@@ -105,6 +105,7 @@ public:
     const CommonSettings& settings() const { return m_settings; }
     const EngineLink& engine() const { return m_engine; }
     com::IUnknown* caption() const { return m_caption.get(); }
+    com::IUnknown* keys() const { return m_key.get(); }
     // The module counting the library's objects (for objects the window makes).
     com::ComModule* libraryModule() const { return module(); }
     bool userMode() const { return com::AmbientProperties(m_site.get()).userMode(); }
@@ -137,7 +138,8 @@ protected:
     // answers whether the key is consumed.
     virtual bool keyAction(std::int32_t action, std::int32_t keyCode, std::int32_t shift,
                            bool leftButtonDown);
-    // `Enabled` changed, or is replayed into `link` (the numeric control's spin buttons).
+    // `Enabled` was put (the numeric control's spin buttons follow it); the replay leaves
+    // such settings to replayOwn, in the control's own order.
     virtual void enabledChanged(const EngineLink& link) { static_cast<void>(link); }
     // Error 380 unless the control's own loaded values obey their put rules.
     virtual void validateLoaded() const {}

@@ -304,7 +304,7 @@ void InputControl::replaySettings(const EngineLink& link, QWidget* window) {
     if (const auto caption = m_caption.query<IFenCaption>()) {
         caption->SetControlEnabled(m_settings.enabled);
     }
-    enabledChanged(link);
+    // A control's own settings that follow `Enabled` replay with the rest of its own.
     link.send(Msg::SetUserMode, flag(userMode()));
     sendEditMode(link);
     sendMousePointer(link);

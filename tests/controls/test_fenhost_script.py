@@ -1,17 +1,15 @@
 #!/usr/bin/env python3
 """fenhost --script with the frame's test control, registered through regtool.
 
-Run by ctest with FENHOST, REGTOOL and FRAME_TEST_LIBRARY set.
+Run by ctest with FENHOST, REGTOOL, PYTHONPATH and FRAME_TEST_LIBRARY set.
 """
 
 import os
 import struct
-import subprocess
-import tempfile
 import unittest
 
-FENHOST = os.environ["FENHOST"]
-REGTOOL = os.environ["REGTOOL"]
+from fenhost_script_case import FenhostScriptCase
+
 LIBRARY = os.environ["FRAME_TEST_LIBRARY"]
 
 SCRIPT = """\
@@ -83,33 +81,7 @@ event t1.Change()
 """
 
 
-class FenhostScript(unittest.TestCase):
-    def setUp(self):
-        self.folder = tempfile.TemporaryDirectory()
-        self.env = dict(os.environ, TARNWICK_REGISTRY_DIR=os.path.join(self.folder.name, "hives"),
-                        QT_QPA_PLATFORM="offscreen")
-        os.mkdir(self.env["TARNWICK_REGISTRY_DIR"])
-
-    def tearDown(self):
-        self.folder.cleanup()
-
-    def regtool(self, *args):
-        return subprocess.run([REGTOOL, *args], env=self.env, capture_output=True, text=True,
-                              check=False)
-
-    def fenhost(self, script):
-        path = os.path.join(self.folder.name, "script.fhs")
-        with open(path, "w", encoding="utf-8") as out:
-            out.write(script)
-        result = subprocess.run([FENHOST, "--script", path], env=self.env, cwd=self.folder.name,
-                                capture_output=True, text=True, timeout=120, check=False)
-        self.assertEqual(result.returncode, 0, result.stderr)
-        return result.stdout
-
-    def read(self, name):
-        with open(os.path.join(self.folder.name, name), "rb") as data:
-            return data.read()
-
+class FenhostScript(FenhostScriptCase):
     def test_script_against_the_registered_test_control(self):
         self.assertEqual(self.regtool("register", LIBRARY).returncode, 0)
         cur_ver = self.regtool("query", r"HKCR\Holm.FrameTest6\CurVer", "")

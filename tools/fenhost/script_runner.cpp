@@ -37,9 +37,11 @@ QStringList wordsAndRest(const QString& text, qsizetype count) {
     return parts;
 }
 
-// "NAME.MEMBER rest" split into its three parts.
+// "NAME.MEMBER rest", where MEMBER may go through objects the control holds
+// ("n1.Spin.Visible").
 struct MemberReference {
     QString control;
+    QStringList objects; // the object-valued members on the way to `member`
     QString member;
     QString rest;
 };
@@ -48,16 +50,28 @@ MemberReference memberReference(const QString& text, bool wantsRest) {
     const QString trimmed = text.trimmed();
     const qsizetype space = trimmed.indexOf(QRegularExpression(QStringLiteral("\\s")));
     const QString target = space < 0 ? trimmed : trimmed.left(space);
-    const qsizetype dot = target.indexOf(u'.');
-    if (dot <= 0 || dot == target.size() - 1) {
+    const QStringList path = target.split(u'.');
+    if (path.size() < 2 || path.contains(QString())) {
         badCommand(QStringLiteral("Expected NAME.MEMBER, not \"%1\"").arg(target));
     }
-    MemberReference reference{target.left(dot), target.mid(dot + 1),
+    MemberReference reference{path.first(), path.mid(1, path.size() - 2), path.last(),
                               space < 0 ? QString() : trimmed.mid(space + 1)};
     if (!wantsRest && !reference.rest.isEmpty()) {
         badCommand(QStringLiteral("Unexpected \"%1\"").arg(reference.rest));
     }
     return reference;
+}
+
+// The object whose `reference.member` is meant.
+ComPtr<IDispatch> owner(IDispatch& control, const MemberReference& reference) {
+    ComPtr<IDispatch> object(&control);
+    for (const QString& name : reference.objects) {
+        object = getProperty(*object, name).toObject().query<IDispatch>();
+        if (!object) {
+            throw ComError(ErrorNumber::ObjectRequired, QString(), QStringLiteral("fenhost"));
+        }
+    }
+    return object;
 }
 
 PersistForm persistForm(const QString& word) {
@@ -115,6 +129,10 @@ void ScriptRunner::execute(const QString& command, const QString& rest) {
         persist(command, wordsAndRest(rest, 3));
     } else if (command == QLatin1String("mode")) {
         mode(words(rest));
+    } else if (command == QLatin1String("bind")) {
+        bind(words(rest));
+    } else if (command == QLatin1String("field")) {
+        field(rest);
     } else {
         badCommand(QStringLiteral("Unknown command \"%1\"").arg(command));
     }
@@ -130,26 +148,26 @@ void ScriptRunner::create(const QStringList& args) {
 
 void ScriptRunner::set(const QString& rest) {
     const MemberReference reference = memberReference(rest, true);
-    IDispatch& control = *m_host.control(reference.control).dispatch;
+    const ComPtr<IDispatch> object = owner(*m_host.control(reference.control).dispatch, reference);
     const Variant value = parseValue(reference.rest);
     if (value.type() == VariantType::Object) {
-        putPropertyRef(control, reference.member, value);
+        putPropertyRef(*object, reference.member, value);
     } else {
-        putProperty(control, reference.member, value);
+        putProperty(*object, reference.member, value);
     }
 }
 
 void ScriptRunner::get(const QString& rest) {
     const MemberReference reference = memberReference(rest, false);
-    m_out << formatValue(getProperty(*m_host.control(reference.control).dispatch, reference.member))
-          << '\n';
+    const ComPtr<IDispatch> object = owner(*m_host.control(reference.control).dispatch, reference);
+    m_out << formatValue(getProperty(*object, reference.member)) << '\n';
 }
 
 void ScriptRunner::call(const QString& rest) {
     const MemberReference reference = memberReference(rest, true);
     const std::vector<Variant> args = parseArguments(reference.rest);
-    const Variant result =
-        callMethod(*m_host.control(reference.control).dispatch, reference.member, args);
+    const ComPtr<IDispatch> object = owner(*m_host.control(reference.control).dispatch, reference);
+    const Variant result = callMethod(*object, reference.member, args);
     if (!result.isEmpty()) {
         m_out << formatValue(result) << '\n';
     }
@@ -188,6 +206,31 @@ void ScriptRunner::mode(const QStringList& args) {
         badCommand(QStringLiteral("Expected mode design|run"));
     }
     m_host.setUserMode(args[0] == QLatin1String("run"));
+}
+
+void ScriptRunner::bind(const QStringList& args) {
+    if (args.size() != 1) {
+        badCommand(QStringLiteral("Expected bind NAME"));
+    }
+    HostedControl& control = m_host.control(args[0]);
+    m_field.bind(control.name, control.dispatch);
+}
+
+void ScriptRunner::field(const QString& rest) {
+    const QStringList parts = wordsAndRest(rest, 2);
+    const QString action = parts.value(0);
+    if (action == QLatin1String("set") && parts.size() == 2) {
+        m_field.setValue(parseValue(parts[1]).toString());
+    } else if (action == QLatin1String("get") && parts.size() == 1) {
+        m_out << formatValue(Variant(m_field.value())) << (m_field.isDirty() ? " dirty" : " clean")
+              << '\n';
+    } else if (action == QLatin1String("push") && parts.size() == 1) {
+        m_field.push();
+    } else if (action == QLatin1String("pull") && parts.size() == 1) {
+        m_field.pull();
+    } else {
+        badCommand(QStringLiteral("Expected field set VALUE, field get, field push or field pull"));
+    }
 }
 
 } // namespace tarnwick::fenhost

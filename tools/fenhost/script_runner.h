@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bound_field.h"
 #include "control_host.h"
 
 #include <QString>
@@ -11,6 +12,7 @@ namespace tarnwick::fenhost {
 //   create PROGID NAME            set NAME.PROP VALUE          get NAME.PROP
 //   call NAME.METHOD [ARGS]       keys NAME TEXT               mode design|run
 //   save NAME bag|stream FILE     load NAME bag|stream FILE
+//   bind NAME                     field set VALUE | get | push | pull
 // Blank lines and lines starting with "#" are skipped. Each result is printed on a line of its
 // own; a failure prints "error N: description" and the script goes on.
 class ScriptRunner {
@@ -29,9 +31,12 @@ private:
     void keys(const QString& rest);
     void persist(const QString& command, const QStringList& words);
     void mode(const QStringList& words);
+    void bind(const QStringList& words);
+    void field(const QString& rest);
 
     ControlHost& m_host;
     QTextStream& m_out;
+    BoundField m_field;
 };
 
 } // namespace tarnwick::fenhost

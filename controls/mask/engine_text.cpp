@@ -1,0 +1,58 @@
+#include "engine_text.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tarnwick::mask {
+
+using namespace fenbase6;
+
+namespace {
+
+// More than any pattern can hold; an answer beyond it is not a length.
+constexpr MessageResult kLongestText = 0xFFFF;
+constexpr qsizetype kSelectionBufferSize = 256;
+
+QString textOfBuffer(const QByteArray& buffer) {
+    const auto end = std::find(buffer.begin(), buffer.end(), '\0');
+    return QString::fromLatin1(buffer.constData(), end - buffer.begin());
+}
+
+} // namespace
+
+std::optional<QByteArray> singleByteText(const QString& text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() == 0 || c.unicode() > 0xFF) {
+            return std::nullopt;
+        }
+        bytes.append(static_cast<char>(c.unicode()));
+    }
+    return bytes;
+}
+
+QString readEngineText(const frame::EngineLink& engine, MessageId lengthMessage,
+                       MessageId textMessage) {
+    const MessageResult length = engine.send(lengthMessage);
+    if (length <= 0 || length > kLongestText) {
+        return {};
+    }
+    // The null is the buffer's own, so a short answer still ends inside it.
+    QByteArray buffer(static_cast<qsizetype>(length) + 1, '\0');
+    engine.send(textMessage, 0, reinterpret_cast<LongParam>(buffer.data()));
+    buffer[buffer.size() - 1] = '\0';
+    return textOfBuffer(buffer);
+}
+
+QString readSelectedText(const frame::EngineLink& engine) {
+    if (!engine.hasWindow()) {
+        return {};
+    }
+    QByteArray buffer(kSelectionBufferSize, '\0');
+    engine.send(Msg::GetSelText, 0, reinterpret_cast<LongParam>(buffer.data()));
+    buffer[kSelectionBufferSize - 1] = '\0';
+    return textOfBuffer(buffer);
+}
+
+} // namespace tarnwick::mask

@@ -1,0 +1,17 @@
+// Saved data of the masked input control.
+#include "control_load_fuzzer.h"
+#include "fen_mask.h"
+
+namespace {
+const tarnwick::fenbase6::FenBase6Api* g_api = nullptr;
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    g_api = &tarnwick::fuzz::startControlFuzzer(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    tarnwick::fuzz::fuzzControlLoad<tarnwick::mask::FenMask>(*g_api, data, size);
+    return 0;
+}
