@@ -1,5 +1,6 @@
 #pragma once
 
+#include "com/connection_point.h"
 #include "com/late_binding.h"
 #include "frame/base_library.h"
 #include "frame_test_control/frame_test_control.h"
@@ -86,17 +87,20 @@ struct RecordingApi {
     }
 };
 
-// The test control in-process, sited in a test site (run mode unless told otherwise) and
-// set up as new.
-struct ControlFixture {
-    explicit ControlFixture(const fenbase6::FenBase6Api& api = realApi(), bool userMode = true)
+// A control of class `Control` in-process, sited in a test site (run mode unless told
+// otherwise) and set up as new.
+template <typename Control> struct SitedControl {
+    explicit SitedControl(const fenbase6::FenBase6Api& api = realApi(), bool userMode = true,
+                          const com::Variant& displayName = {})
         : site(com::makeObject<com::test::TestSite>()),
-          control(com::makeObject<FrameTestControl>(api, &module)) {
+          control(com::makeObject<Control>(api, &module)) {
         site->ambient.insert(com::AmbientDispIds::UserMode, com::Variant(userMode));
+        if (!displayName.isEmpty()) {
+            site->ambient.insert(com::AmbientDispIds::DisplayName, displayName);
+        }
         control->SetClientSite(site.get());
-        control->InitNew();
     }
-    ~ControlFixture() {
+    ~SitedControl() {
         control->SetClientSite(nullptr);
         control.reset();
     }
@@ -108,6 +112,13 @@ struct ControlFixture {
     long putError(QStringView name, const com::Variant& value) {
         return com::test::errorNumberOf([&] { put(name, value); });
     }
+    long getError(QStringView name) {
+        return com::test::errorNumberOf([&] { get(name); });
+    }
+    void setUserMode(bool userMode) {
+        site->ambient.insert(com::AmbientDispIds::UserMode, com::Variant(userMode));
+        control->OnAmbientPropertyChange(com::AmbientDispIds::UserMode);
+    }
     QWidget* createWindow() {
         host = std::make_unique<QWidget>();
         QWidget* window = control->CreateControlWindow(host.get());
@@ -117,8 +128,47 @@ struct ControlFixture {
 
     com::ComModule module;
     com::ComPtr<com::test::TestSite> site;
-    com::ComPtr<FrameTestControl> control;
+    com::ComPtr<Control> control;
     std::unique_ptr<QWidget> host;
+};
+
+// The same with the control's events recorded; `react` runs inside each event.
+template <typename Control> struct RecordedControl : SitedControl<Control> {
+    explicit RecordedControl(const fenbase6::FenBase6Api& api = realApi(), bool userMode = true,
+                             const com::Variant& displayName = {})
+        : SitedControl<Control>(api, userMode, displayName),
+          events(com::makeObject<com::test::RecordingSink>(
+              *this->control->GetClassInfo().events,
+              [this](com::DispId id, std::span<const com::Variant> args) {
+                  if (react) {
+                      react(id, args);
+                  }
+              })) {
+        this->control->InitNew();
+        com::IConnectionPoint* point = nullptr;
+        this->control->FindConnectionPoint(this->control->GetClassInfo().events->iid(), &point);
+        std::uint32_t cookie = 0;
+        com::ComPtr<com::IConnectionPoint>::adopt(point)->Advise(events->unknown(), &cookie);
+    }
+
+    std::vector<com::DispId> eventIds() const {
+        std::vector<com::DispId> ids;
+        for (const auto& call : events->calls) {
+            ids.push_back(call.id);
+        }
+        return ids;
+    }
+
+    com::ComPtr<com::test::RecordingSink> events;
+    std::function<void(com::DispId, std::span<const com::Variant>)> react;
+};
+
+// The frame's test control, set up as new.
+struct ControlFixture : SitedControl<FrameTestControl> {
+    explicit ControlFixture(const fenbase6::FenBase6Api& api = realApi(), bool userMode = true)
+        : SitedControl(api, userMode) {
+        control->InitNew();
+    }
 };
 
 } // namespace tarnwick::frame::test

@@ -112,13 +112,13 @@ TEST(NumLiteMessages, NextControlGivesOneKeyExitWhenTheFocusLeaves) {
     f.control->focusLost();
     f.control->focusLost();
     ASSERT_EQ(keyExits(), 1);
-    EXPECT_EQ(f.sink->calls.back().args[0], Variant(std::int32_t{frame::fenNextCtrlKey}));
+    EXPECT_EQ(f.events->calls.back().args[0], Variant(std::int32_t{frame::fenNextCtrlKey}));
 
     EXPECT_TRUE(f.press(kVkReturn, kShiftMask)); // PrevCtrl "+{ENTER}"
     f.notify(Notify::NumberKeyExit, KeyExit::TabKey); // the engine's own report wins
     f.control->focusLost();
     EXPECT_EQ(keyExits(), 2);
-    EXPECT_EQ(f.sink->calls.back().args[0], Variant(std::int32_t{frame::fenTabKey}));
+    EXPECT_EQ(f.events->calls.back().args[0], Variant(std::int32_t{frame::fenTabKey}));
 }
 
 TEST(NumLiteMessages, ThreeZerosAndClearDoNothingWhenReadOnly) {

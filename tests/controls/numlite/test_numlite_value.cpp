@@ -83,10 +83,10 @@ TEST_P(NumLiteValue, BoundValuesOutOfRangeOrUnusableRaiseDBError) {
     }
     EXPECT_EQ(f.putError(u"DataBind", text("1e16")), 380);
     EXPECT_EQ(f.putError(u"DataBind", text("abc")), 380);
-    ASSERT_EQ(f.sink->calls.size(), 2u);
-    EXPECT_EQ(f.sink->calls[0].id, NumLiteEventIds::DBError);
-    EXPECT_EQ(f.sink->calls[0].args[0], Variant(std::int16_t{1}));
-    EXPECT_EQ(f.sink->calls[1].args[0], Variant(std::int16_t{0}));
+    ASSERT_EQ(f.events->calls.size(), 2u);
+    EXPECT_EQ(f.events->calls[0].id, NumLiteEventIds::DBError);
+    EXPECT_EQ(f.events->calls[0].args[0], Variant(std::int16_t{1}));
+    EXPECT_EQ(f.events->calls[1].args[0], Variant(std::int16_t{0}));
     f.put(u"DecimalPlaces", Variant(std::int16_t{1}));
     f.put(u"DataBind", text("42.5"));
     EXPECT_EQ(f.get(u"DataBind"), text("42.5"));
