@@ -42,3 +42,20 @@ class FenhostScriptCase(unittest.TestCase):
     def read(self, name):
         with open(self.path(name), "rb") as data:
             return data.read()
+
+
+# Virtual-key codes of the punctuation the tests type; a digit's or letter's code is its
+# upper-case character.
+_VIRTUAL_KEYS = {",": 188, ".": 190}
+
+
+def typed(name, text, reaction="Change"):
+    """The events of typing `text` into control `name`, each key answered by `reaction`."""
+    lines = ""
+    for char in text:
+        code = _VIRTUAL_KEYS.get(char, ord(char.upper()))
+        lines += (f"event {name}.KeyDown(KeyCode={code}, Shift=0)\n"
+                  f"event {name}.KeyPress(KeyAscii={ord(char)})\n"
+                  f"event {name}.{reaction}()\n"
+                  f"event {name}.KeyUp(KeyCode={code}, Shift=0)\n")
+    return lines

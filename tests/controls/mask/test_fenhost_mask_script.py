@@ -7,7 +7,7 @@ Run by ctest with FENHOST, REGTOOL, PYTHONPATH and FENMASK_LIBRARY set.
 import os
 import unittest
 
-from fenhost_script_case import FenhostScriptCase
+from fenhost_script_case import FenhostScriptCase, typed
 
 LIBRARY = os.environ["FENMASK_LIBRARY"]
 
@@ -55,17 +55,6 @@ field get
 """
 
 
-
-def typed(name, digits):
-    """The events of typing `digits` into control `name`: each key changes the contents."""
-    lines = ""
-    for digit in digits:
-        code = ord(digit)
-        lines += (f"event {name}.KeyDown(KeyCode={code}, Shift=0)\n"
-                  f"event {name}.KeyPress(KeyAscii={code})\n"
-                  f"event {name}.Change()\n"
-                  f"event {name}.KeyUp(KeyCode={code}, Shift=0)\n")
-    return lines
 
 
 EXPECTED = ("""\

@@ -8,7 +8,7 @@ import os
 import struct
 import unittest
 
-from fenhost_script_case import FenhostScriptCase
+from fenhost_script_case import FenhostScriptCase, typed
 
 LIBRARY = os.environ["NUMLITE_LIBRARY"]
 
@@ -87,31 +87,9 @@ event n1.KeyDown(KeyCode=36, Shift=0)
 event n1.KeyUp(KeyCode=36, Shift=0)
 event n1.KeyDown(KeyCode=35, Shift=1)
 event n1.KeyUp(KeyCode=35, Shift=1)
-event n1.KeyDown(KeyCode=51, Shift=0)
-event n1.KeyPress(KeyAscii=51)
-event n1.Change()
-event n1.KeyUp(KeyCode=51, Shift=0)
-event n1.KeyDown(KeyCode=55, Shift=0)
-event n1.KeyPress(KeyAscii=55)
-event n1.Change()
-event n1.KeyUp(KeyCode=55, Shift=0)
-event n1.KeyDown(KeyCode=188, Shift=0)
-event n1.KeyPress(KeyAscii=44)
-event n1.Change()
-event n1.KeyUp(KeyCode=188, Shift=0)
-event n1.KeyDown(KeyCode=50, Shift=0)
-event n1.KeyPress(KeyAscii=50)
-event n1.Change()
-event n1.KeyUp(KeyCode=50, Shift=0)
-event n1.KeyDown(KeyCode=53, Shift=0)
-event n1.KeyPress(KeyAscii=53)
-event n1.Change()
-event n1.KeyUp(KeyCode=53, Shift=0)
+""" + typed("n1", "37,25") + """\
 37.25
-event n1.KeyDown(KeyCode=55, Shift=0)
-event n1.KeyPress(KeyAscii=55)
-event n1.InvalidInput()
-event n1.KeyUp(KeyCode=55, Shift=0)
+""" + typed("n1", "7", "InvalidInput") + """\
 "37,25"
 """
 
@@ -198,18 +176,7 @@ event n1.KeyDown(KeyCode=36, Shift=0)
 event n1.KeyUp(KeyCode=36, Shift=0)
 event n1.KeyDown(KeyCode=35, Shift=1)
 event n1.KeyUp(KeyCode=35, Shift=1)
-event n1.KeyDown(KeyCode=57, Shift=0)
-event n1.KeyPress(KeyAscii=57)
-event n1.Change()
-event n1.KeyUp(KeyCode=57, Shift=0)
-event n1.KeyDown(KeyCode=57, Shift=0)
-event n1.KeyPress(KeyAscii=57)
-event n1.Change()
-event n1.KeyUp(KeyCode=57, Shift=0)
-event n1.KeyDown(KeyCode=57, Shift=0)
-event n1.KeyPress(KeyAscii=57)
-event n1.Change()
-event n1.KeyUp(KeyCode=57, Shift=0)
+""" + typed("n1", "999") + """\
 event n1.KeyDown(KeyCode=13, Shift=0)
 event n1.KeyPress(KeyAscii=13)
 event n1.InvalidRange(Restore=True)
@@ -236,10 +203,7 @@ event n1.KeyDown(KeyCode=36, Shift=0)
 event n1.KeyUp(KeyCode=36, Shift=0)
 event n1.KeyDown(KeyCode=35, Shift=1)
 event n1.KeyUp(KeyCode=35, Shift=1)
-event n1.KeyDown(KeyCode=55, Shift=0)
-event n1.KeyPress(KeyAscii=55)
-event n1.Change()
-event n1.KeyUp(KeyCode=55, Shift=0)
+""" + typed("n1", "7") + """\
 event n1.KeyDown(KeyCode=13, Shift=0)
 event n1.KeyPress(KeyAscii=13)
 event n1.Change()
