@@ -6,6 +6,7 @@
 #include "numlite_ids.h"
 #include "spin_settings.h"
 
+#include <QScopedValueRollback>
 #include <array>
 
 namespace tarnwick::numlite {
@@ -78,15 +79,9 @@ void FenNumLite::focusLost() {
     }
     Variant action(static_cast<std::int32_t>(*m_pendingKeyExit));
     m_pendingKeyExit.reset();
-    m_firingKeyExit = true;
+    const QScopedValueRollback firing(m_firingKeyExit, true);
     const std::array args{Variant::reference(action)};
-    try {
-        fireEvent(frame::CommonEventIds::KeyExit, args);
-    } catch (...) {
-        m_firingKeyExit = false;
-        throw;
-    }
-    m_firingKeyExit = false;
+    fireEvent(frame::CommonEventIds::KeyExit, args);
 }
 
 void FenNumLite::fireInvalidRange(LongParam restoreFlag) {
