@@ -3,7 +3,10 @@
 #include "shell/app_error.h"
 #include "shell/c_registry.h"
 
+#include "registry/hive_location.h"
+
 #include <QDir>
+#include <QFileInfo>
 
 namespace tarnwick {
 
@@ -32,9 +35,22 @@ std::uint8_t siteLetterIndex(const QVariant& value) {
     return static_cast<std::uint8_t>(number);
 }
 
+// A run scoped to a registry folder of its own (a script, a test) makes folders only beside
+// that folder, so that the default hive's folders in the user's home stay untouched.
+bool mayCreateFolder(const QString& path) {
+    const QString scope = registry::scopedHiveDirFromEnvironment();
+    if (scope.isEmpty()) {
+        return true;
+    }
+    const QString beside = QFileInfo(QDir::cleanPath(QFileInfo(scope).absoluteFilePath())).path();
+    const QString target = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return beside == QStringLiteral("/") || target == beside ||
+           target.startsWith(beside + QLatin1Char('/'));
+}
+
 // A folder that cannot be made is left to the dialogs that start in it; start-up goes on.
 void createMissingFolder(const QString& path) {
-    if (!path.isEmpty()) {
+    if (!path.isEmpty() && mayCreateFolder(path)) {
         QDir().mkpath(path);
     }
 }
