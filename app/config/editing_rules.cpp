@@ -26,8 +26,8 @@ std::optional<QString> illegalCharacter(const QString& label) {
     for (qsizetype i = 0; i < label.size(); ++i) {
         const QChar c = label[i];
         if (c.unicode() > 0xFF) {
-            const bool pair = c.isHighSurrogate() && i + 1 < label.size() &&
-                              label[i + 1].isLowSurrogate();
+            const bool pair =
+                c.isHighSurrogate() && i + 1 < label.size() && label[i + 1].isLowSurrogate();
             return label.mid(i, pair ? 2 : 1);
         }
         const std::uint8_t code = singleByteCode(c);

@@ -38,13 +38,12 @@ void frmMain::connectCommands() {
     connect(c.miSave, &QAction::triggered, this, [this] { SaveSettings(false); });
     connect(c.miSaveAs, &QAction::triggered, this, [this] { SaveSettings(true); });
     connect(c.miExit, &QAction::triggered, this, [this] { runCommand([this] { close(); }); });
-    connect(c.miDownload, &QAction::triggered, this,
-            [this] {
-                runCommand([this] {
-                    if (saveOrDiscardChanges())
-                        m_services.showConnectionSettings(false);
-                });
-            });
+    connect(c.miDownload, &QAction::triggered, this, [this] {
+        runCommand([this] {
+            if (saveOrDiscardChanges())
+                m_services.showConnectionSettings(false);
+        });
+    });
     connect(c.miUpload, &QAction::triggered, this, [this] { runCommand([this] { upload(); }); });
     const auto help = [this](void (*routine)(QWidget*, const QString&)) {
         return [this, routine] {

@@ -4,7 +4,6 @@
 #include "shell/app_settings.h"
 
 #include <QWidget>
-
 #include <vector>
 
 namespace tarnwick {

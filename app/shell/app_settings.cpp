@@ -1,9 +1,8 @@
 #include "app_settings.h"
 
+#include "registry/hive_location.h"
 #include "shell/app_error.h"
 #include "shell/c_registry.h"
-
-#include "registry/hive_location.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,11 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <array>
-#include <optional>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace tarnwick {
 

@@ -187,10 +187,11 @@ TEST_F(MainWindowTest, TheWindowComesBackAtItsLastSize) {
     EXPECT_EQ(second.size(), QSize(900, 520));
     EXPECT_TRUE(QDir(userConfig.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
     registry::KeyHandle key;
-    ASSERT_EQ(registry.openKey(registry::HKEY_CURRENT_USER,
-                               QStringLiteral("SOFTWARE\\Corvane Technology\\Tarnwick\\2.0\\Windows"),
-                               registry::KEY_READ, key),
-              registry::ERROR_SUCCESS);
+    ASSERT_EQ(
+        registry.openKey(registry::HKEY_CURRENT_USER,
+                         QStringLiteral("SOFTWARE\\Corvane Technology\\Tarnwick\\2.0\\Windows"),
+                         registry::KEY_READ, key),
+        registry::ERROR_SUCCESS);
     registry::ValueType type = 0;
     std::uint32_t size = 0;
     EXPECT_EQ(registry.queryValue(key, QStringLiteral("frmMain"), &type, nullptr, &size),

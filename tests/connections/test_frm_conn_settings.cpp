@@ -212,6 +212,8 @@ TEST(ConnSettings, ADisabledPasswordBoxLooksDisabled) {
                   serial->palette().color(QPalette::Disabled, QPalette::Base));
         EXPECT_NE(password->palette().color(QPalette::Disabled, QPalette::Base), editableBase);
     }
+    EXPECT_TRUE(window->grab().save(
+        QStringLiteral(TARNWICK_BINARY_DIR "/screenshots/frmConnSettings-new-connection.png")));
 }
 
 // The display boxes only show; the settings in them are the profile's.

@@ -137,5 +137,12 @@ TEST(frmError, Screenshots) {
     ASSERT_TRUE(QDir().mkpath(folder));
     EXPECT_TRUE(dialog->grab().save(folder + QStringLiteral("/frmError-collapsed.png")));
     clickDetails(*dialog);
+    QApplication::processEvents(); // the scroll bar settles once the layout has run
     EXPECT_TRUE(dialog->grab().save(folder + QStringLiteral("/frmError-expanded.png")));
+    dialog->SetError(QStringLiteral("An error occurred."), QStringLiteral("75"),
+                     QStringLiteral("tarnwick"),
+                     QStringLiteral("Path/File access error: ").repeated(30) +
+                         QStringLiteral("the end of the description."));
+    QApplication::processEvents();
+    EXPECT_TRUE(dialog->grab().save(folder + QStringLiteral("/frmError-long-description.png")));
 }

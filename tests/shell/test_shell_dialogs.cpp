@@ -149,9 +149,12 @@ TEST(QtPrompter, SaveGivesANameWithoutExtensionTheDefaultOne) {
     options.filter = QStringLiteral("Tarnwick Files (*.stv)|*.stv");
     options.initialFolder = folder.path();
     options.defaultSuffix = QStringLiteral("stv");
-    whenModalOpens([&](QWidget* dialog) { typeAndAccept(dialog, folder.filePath(QStringLiteral("LIFT 3"))); });
+    whenModalOpens(
+        [&](QWidget* dialog) { typeAndAccept(dialog, folder.filePath(QStringLiteral("LIFT 3"))); });
     EXPECT_EQ(prompter.saveFile(options), folder.filePath(QStringLiteral("LIFT 3.stv")));
-    whenModalOpens([&](QWidget* dialog) { typeAndAccept(dialog, folder.filePath(QStringLiteral("lift.bak"))); });
+    whenModalOpens([&](QWidget* dialog) {
+        typeAndAccept(dialog, folder.filePath(QStringLiteral("lift.bak")));
+    });
     EXPECT_EQ(prompter.saveFile(options), folder.filePath(QStringLiteral("lift.bak")));
 
     EXPECT_EQ(withDefaultSuffix(QStringLiteral("/a/LIFT 3"), QStringLiteral("stv")),

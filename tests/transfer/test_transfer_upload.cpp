@@ -1,11 +1,10 @@
-#include "test_transfer_fixture.h"
 #include "shell/file_access.h"
 #include "shell/latin1.h"
+#include "test_transfer_fixture.h"
 
 #include <QFileInfo>
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <span>
 
 using namespace tarnwick;

@@ -2,12 +2,11 @@
 // judged by the unit's own memory, a protected password byte, and a download that sees
 // maintenance mode begin halfway.
 
-#include "test_transfer_fixture.h"
 #include "shell/latin1.h"
-
-#include <gtest/gtest.h>
+#include "test_transfer_fixture.h"
 
 #include <cstring>
+#include <gtest/gtest.h>
 
 using namespace tarnwick;
 using namespace tarnwick::test;
@@ -73,8 +72,8 @@ TEST(TransferUploadPaths, CurrentMasterPasswordIsReadFromTheUnit) {
     putText(setup.memory, 960, "7391");
     TransferRig right(setup);
     putText(right.image, 960, "5555");
-    right.startUpload({true, false, QStringLiteral("AbCd"), QStringLiteral("wxyz"),
-                       QStringLiteral("7391")});
+    right.startUpload(
+        {true, false, QStringLiteral("AbCd"), QStringLiteral("wxyz"), QStringLiteral("7391")});
     ASSERT_TRUE(right.runToEnd());
     EXPECT_EQ(textAt(right.unit.memory(), 960), QStringLiteral("AbCd"));
     EXPECT_EQ(right.promptTexts(), QStringList{QStringLiteral("Upload complete.")});
@@ -82,12 +81,12 @@ TEST(TransferUploadPaths, CurrentMasterPasswordIsReadFromTheUnit) {
     TransferRig fileOnly(setup);
     putText(fileOnly.image, 960, "5555");
     fileOnly.prompter.answers = {false};
-    fileOnly.startUpload({true, false, QStringLiteral("AbCd"), QStringLiteral("wxyz"),
-                          QStringLiteral("5555")});
+    fileOnly.startUpload(
+        {true, false, QStringLiteral("AbCd"), QStringLiteral("wxyz"), QStringLiteral("5555")});
     ASSERT_TRUE(fileOnly.runToEnd());
     EXPECT_EQ(fileOnly.outcome->kind, TransferOutcome::Kind::Failed);
-    EXPECT_TRUE(fileOnly.promptTexts().first().startsWith(
-        QStringLiteral("Unable to change password(s).")));
+    EXPECT_TRUE(
+        fileOnly.promptTexts().first().startsWith(QStringLiteral("Unable to change password(s).")));
     EXPECT_EQ(textAt(fileOnly.unit.memory(), 960), QStringLiteral("7391"));
 }
 
@@ -99,8 +98,8 @@ TEST(TransferUploadPaths, APasswordChangeOverridesAProtectedPasswordByte) {
     putText(setup.memory, 966, "2468");
     TransferRig rig(setup);
     rig.host.protectedPath = protectedFile(rig.files, {{120, 1}, {121, 0}});
-    rig.startUpload({true, false, QStringLiteral("AbCd"), QStringLiteral("wxyz"),
-                     QStringLiteral("7391")});
+    rig.startUpload(
+        {true, false, QStringLiteral("AbCd"), QStringLiteral("wxyz"), QStringLiteral("7391")});
     ASSERT_TRUE(rig.runToEnd());
     EXPECT_EQ(textAt(rig.unit.memory(), 960), QStringLiteral("AbCd"));
     EXPECT_EQ(textAt(rig.unit.memory(), 966), QStringLiteral("wxyz"));
