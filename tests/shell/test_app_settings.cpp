@@ -49,8 +49,8 @@ TEST(DefaultHiveTest, AFreshInstallReadsTheInstallTimeValues) {
     EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("hive"))).isEmpty()) << "reading writes nothing";
 }
 
-// A run scoped to its own registry folder reads the same values but makes no folder in the
-// user's home; folders beside the registry folder are still made.
+// A run scoped to its own registry folder reads the same values but makes only the folders
+// its own hive names, none of the default hive's in the user's home.
 TEST(DefaultHiveTest, AScopedRunMakesNoFolderInTheHome) {
     QTemporaryDir dir;
     const QByteArray home = qgetenv("HOME");
