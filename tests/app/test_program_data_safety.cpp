@@ -2,9 +2,9 @@
 // edits survive a cancelled save or upload, and an upload without its protected locations
 // stops before anything reaches the line.
 
-#include "config/frm_main.h"
 #include "config/settings_file.h"
-#include "connections/frm_conn_settings.h"
+#include "config/ui/frm_main.h"
+#include "connections/ui/frm_conn_settings.h"
 #include "program_rig.h"
 #include "shell/app_settings.h"
 
