@@ -138,10 +138,12 @@ TEST_F(NumberEngineTest, ExactDecimalsReachTheTextAndTheValue) {
     EXPECT_EQ(put(NumberMsg::SetValue, Variant(-1e16)), NumberMsg::kRefusedBase + 1);
     EXPECT_EQ(put(NumberMsg::SetValue, Variant(1e300)), NumberMsg::kRefusedBase + 1);
     EXPECT_EQ(put(NumberMsg::SetMaxValue, Variant(1e16)), 1);
-    // Fewer places round the held value; an integer-place count it no longer fits nulls it.
+    // Fewer places round only the display; an integer-place count the value no longer fits
+    // nulls it.
     put(NumberMsg::SetValue, Variant(12.34));
     fixture.send(NumberMsg::SetDecimalPlaces, 1);
-    EXPECT_EQ(get(NumberMsg::GetValue), Variant(12.3));
+    EXPECT_EQ(edit()->text(), QStringLiteral("12.3"));
+    EXPECT_EQ(get(NumberMsg::GetValue), Variant(12.34));
     fixture.send(NumberMsg::SetIntegerPlaces, 1);
     EXPECT_TRUE(get(NumberMsg::GetValue).isNull());
 }
