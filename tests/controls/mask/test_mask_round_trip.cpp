@@ -6,6 +6,8 @@
 #include "com/property_bag_text.h"
 #include "mask_test_support.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -124,11 +126,16 @@ TEST(MaskText, AFilledValueKeepsTheClosingLiterals) {
 TEST(MaskText, TypedDoubleByteCharactersReadBackAndReload) {
     MaskFixture f;
     QWidget* window = f.createWindow();
+    f.put(u"Value", Variant(QString())); // not the display name a new control starts with
     window->show();
     QLineEdit* editor = f.engineEditor();
     ASSERT_NE(editor, nullptr);
     editor->setFocus();
-    QTest::keyClicks(editor, QStringLiteral("a\u3042b"));
+    QTest::keyClicks(editor, QStringLiteral("a"));
+    // A character no key of the test keyboard has, as an input method hands it over.
+    QKeyEvent hiragana(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u3042"));
+    QApplication::sendEvent(editor, &hiragana);
+    QTest::keyClicks(editor, QStringLiteral("b"));
     EXPECT_EQ(f.text(u"Value"), QStringLiteral("a\u3042b"));
 
     MaskFixture loaded;
