@@ -1,7 +1,7 @@
 // The engine's text and selection: Text, SelStart, SelLength, SelText.
 #include "com/com_error.h"
-#include "fenbase6/engine_text_codec.h"
 #include "fen_num_lite.h"
+#include "fenbase6/engine_text_codec.h"
 #include "numlite_ids.h"
 
 #include <array>
@@ -22,7 +22,8 @@ constexpr std::size_t kSelTextBuffer = 32;
 }
 
 template <std::size_t N> QString textOf(const std::array<char, N>& buffer) {
-    return EngineText::decode(buffer.data(), static_cast<qsizetype>(qstrnlen(buffer.data(), N - 1)));
+    return EngineText::decode(buffer.data(),
+                              static_cast<qsizetype>(qstrnlen(buffer.data(), N - 1)));
 }
 
 WordParam checkedSelectionNumber(const Variant& value) {
@@ -90,7 +91,8 @@ bool FenNumLite::putText(DispId id, const Variant& value) {
             refuse();
         }
         const std::optional<QByteArray> bytes = EngineText::encode(value.toString());
-        if (!bytes || engine().send(Msg::SetSelText, 0, reinterpret_cast<LongParam>(bytes->constData())) != 0) {
+        if (!bytes || engine().send(Msg::SetSelText, 0,
+                                    reinterpret_cast<LongParam>(bytes->constData())) != 0) {
             refuse();
         }
         return true;

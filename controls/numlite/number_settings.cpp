@@ -38,7 +38,8 @@ void NumberSettings::validate() const {
         decimalPlaces <= kMostDecimalPlaces && isSingleByte(decimalPoint) &&
         !decimalPoint.isNull() && NumLiteEnums::minusSign().contains(minusSign) &&
         NumLiteEnums::clearAction().contains(clearAction) &&
-        !fenbase6::OleColor::isUnknownSystemColor(negativeColor) && !minValue.isNull() && !maxValue.isNull();
+        !fenbase6::OleColor::isUnknownSystemColor(negativeColor) && !minValue.isNull() &&
+        !maxValue.isNull();
     if (!valid) {
         refuse();
     }

@@ -282,7 +282,8 @@ std::optional<DecimalNumber> NumberEngine::currentValue() const {
 }
 
 MessageResult NumberEngine::setValueFromVariant(LongParam param) {
-    const OfferedNumber offered = offeredNumber(reinterpret_cast<const com::Variant*>(param), m_format);
+    const OfferedNumber offered =
+        offeredNumber(reinterpret_cast<const com::Variant*>(param), m_format);
     switch (offered.kind) {
     case OfferedNumber::Kind::Unusable:
         return NumberMsg::kRefusedBase;
@@ -294,12 +295,16 @@ MessageResult NumberEngine::setValueFromVariant(LongParam param) {
     case OfferedNumber::Kind::Number:
         break;
     }
-    const DecimalNumber rounded = offered.value.rounded(m_format.decimalPlaces);
+    // Held as given, so that a value replayed after its places were lowered comes back the
+    // same; both it and what it shows as must fit the places and the range.
     const DecimalNumber held =
-        withinLimit(rounded, reinterpret_cast<const com::Variant*>(param),
+        withinLimit(offered.value, reinterpret_cast<const com::Variant*>(param),
                     largestWith(integerLimit(), m_format.decimalPlaces))
-            .value_or(rounded);
+            .value_or(offered.value);
     if (const MessageResult refusal = checkValue(held)) {
+        return refusal;
+    }
+    if (const MessageResult refusal = checkValue(held.rounded(m_format.decimalPlaces))) {
         return refusal;
     }
     setValue(held);
@@ -307,7 +312,8 @@ MessageResult NumberEngine::setValueFromVariant(LongParam param) {
 }
 
 MessageResult NumberEngine::setBound(MessageId message, LongParam param) {
-    const OfferedNumber offered = offeredNumber(reinterpret_cast<const com::Variant*>(param), m_format);
+    const OfferedNumber offered =
+        offeredNumber(reinterpret_cast<const com::Variant*>(param), m_format);
     if (offered.kind != OfferedNumber::Kind::Number) {
         return 1;
     }

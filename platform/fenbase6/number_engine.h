@@ -17,9 +17,9 @@ namespace tarnwick::fenbase6 {
 //
 // Choices of this engine:
 // - Integer places 0 means the most a field holds, 15; decimal places 0 means whole numbers.
-//   Counts of 0..15 and 0..14 are accepted. A value is held rounded to the decimal places
-//   it was given with, halves away from zero; a later change of places changes only how it
-//   is shown.
+//   Counts of 0..15 and 0..14 are accepted. A typed value is taken rounded to the decimal
+//   places, halves away from zero; a value set by message is held as given. The places
+//   change only how a value shows.
 // - Typing is checked key by key: a character that is no number character, or that would give
 //   more integer or decimal digits than the places allow, is refused with 0x1801.
 // - A typed value outside [minimum, maximum] is reported with 0x3035 when it is taken; with

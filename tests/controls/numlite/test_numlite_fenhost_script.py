@@ -75,7 +75,7 @@ True
 error 394: Get not supported (write-only property)
 error 394: Get not supported (write-only property)
 event n1.Change()
-12.35
+12.345
 "12,35"
 error 380: Invalid property value.
 event n1.Change()
