@@ -188,7 +188,8 @@ private:
         bool dirty = false;
     };
     Snapshot snapshot();
-    void restore(const Snapshot& before);
+    // Puts the values back; `replay` gives them to the window's engine again as well.
+    void restore(const Snapshot& before, bool replay);
 
     // The replay at window creation (and into a drawing engine); false when the engine
     // refused a setting it must accept.

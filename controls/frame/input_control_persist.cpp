@@ -119,7 +119,8 @@ void InputControl::Load(IStream& stream) {
         StreamLoader archive(stream);
         load(archive);
     } catch (...) {
-        restore(before); // a failed load leaves the control as it was
+        // A failed load leaves the control as it was; its engine never saw the loaded values.
+        restore(before, false);
         throw;
     }
 }
@@ -132,7 +133,7 @@ void InputControl::Load(IPropertyBag& bag) {
         BagLoader archive(bag);
         load(archive);
     } catch (...) {
-        restore(before);
+        restore(before, true); // the engine was given a new control's values
         throw;
     }
 }
@@ -175,7 +176,7 @@ InputControl::Snapshot InputControl::snapshot() {
             m_font,     m_mouseIcon, ownState(), m_notifier.isDirty()};
 }
 
-void InputControl::restore(const Snapshot& before) {
+void InputControl::restore(const Snapshot& before, bool replay) {
     m_settings = before.settings;
     m_header = before.header;
     m_caption = before.caption;
@@ -184,7 +185,7 @@ void InputControl::restore(const Snapshot& before) {
     restoreOwnState(before.own);
     setMouseIcon(before.mouseIcon);
     connectNestedObjects();
-    if (m_window) {
+    if (m_window && replay) {
         replaySettings(m_engine, m_window);
         updateDropTarget();
     }
