@@ -2,10 +2,10 @@
 
 #include "com/com_error.h"
 #include "fenbase6/engine_text_codec.h"
-#include "frame/appearance_page.h"
 #include "frame/common_dispids.h"
 #include "frame/common_members.h"
 #include "frame/property_archive.h"
+#include "frame/ui/appearance_page.h"
 
 namespace tarnwick::frame::test {
 
