@@ -38,9 +38,7 @@ public:
                 problems.push_back({path, QStringLiteral("given twice with different values")});
             }
         } else if (!path.isEmpty() && !m_fields.isBranch(path)) {
-            problems.push_back({path, m_otherLayout.find(path) || m_otherLayout.isBranch(path)
-                                          ? QStringLiteral("not a field of this file's firmware layout")
-                                          : QStringLiteral("unknown field")});
+            problems.push_back({path, unknownReason(path)});
         } else if (value.isObject()) {
             const QJsonObject object = value.toObject();
             for (auto it = object.begin(); it != object.end(); ++it) {
@@ -64,6 +62,19 @@ public:
     std::vector<FieldProblem> problems;
 
 private:
+    QString unknownReason(const QString& path) const {
+        if (m_otherLayout.find(path) || m_otherLayout.isBranch(path)) {
+            return QStringLiteral("not a field of this file's firmware layout");
+        }
+        // Written into a file they would reach the unit without the old master password
+        // ever being checked.
+        if (path.contains(QLatin1String("password"), Qt::CaseInsensitive)) {
+            return QStringLiteral("passwords are no settings-file fields; upload "
+                                  "--change-passwords changes them after checking the old one");
+        }
+        return QStringLiteral("unknown field");
+    }
+
     static QString join(const QString& path, const QString& key) {
         if (path.isEmpty() || key.startsWith(QLatin1Char('['))) {
             return path + key;

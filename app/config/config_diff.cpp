@@ -29,7 +29,15 @@ QString ByteDifference::path() const {
     return QStringLiteral("block[%1][%2]").arg(block()).arg(byte());
 }
 
+bool ByteDifference::secret() const {
+    // The master password at 960-963, the user password at 966-969.
+    return (offset >= 960 && offset <= 963) || (offset >= 966 && offset <= 969);
+}
+
 QString ByteDifference::line() const {
+    if (secret()) {
+        return path() + QStringLiteral(": **** -> **** (password)");
+    }
     return QStringLiteral("%1: %2 -> %3").arg(path(), hexByte(a), hexByte(b));
 }
 

@@ -33,9 +33,12 @@ struct ByteDifference {
     std::uint8_t b = 0;
 
     std::size_t block() const { return offset / kBlockSize; }
+    // A byte of the master or user password: listed, never shown.
+    bool secret() const;
     std::size_t byte() const { return offset % kBlockSize; }
     // "block[120][0]"
     QString path() const;
+    // "block[0][5]: 0x00 -> 0x7e"; a password byte as "block[120][0]: **** -> **** (password)"
     QString line() const;
 };
 

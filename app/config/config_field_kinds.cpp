@@ -54,9 +54,9 @@ QString quotedValue(const QJsonValue& value) {
 // A number as text, so that the editors' own rules judge its digits.
 std::optional<QString> numberText(const QJsonValue& value) {
     if (value.isDouble()) {
+        static const QRegularExpression trailingZeros(QStringLiteral("\\.?0+$"));
         const double x = value.toDouble();
-        return std::isfinite(x) ? std::optional(QString::number(x, 'f', 6).remove(
-                                      QRegularExpression(QStringLiteral("\\.?0+$"))))
+        return std::isfinite(x) ? std::optional(QString::number(x, 'f', 6).remove(trailingZeros))
                                 : std::nullopt;
     }
     if (value.isString()) {

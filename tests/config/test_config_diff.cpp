@@ -130,6 +130,7 @@ TEST(ConfigDiff, BytesNoFieldDecodesAreNamedByBlockAndByte) {
     EXPECT_EQ(paths(d), (QStringList{QStringLiteral("block[0][5]"), QStringLiteral("block[9][6]"),
                                      QStringLiteral("block[25][4]"), QStringLiteral("block[120][0]")}));
     EXPECT_EQ(d.bytes[0].line(), QStringLiteral("block[0][5]: 0x00 -> 0x7e"));
+    EXPECT_EQ(d.bytes[3].line(), QStringLiteral("block[120][0]: **** -> **** (password)"));
 }
 
 TEST(ConfigDiff, AFieldAndTheBitsItDoesNotShowAreBothListed) {
@@ -246,7 +247,7 @@ TEST(ConfigApply, UnknownPathsAreRefusedByName) {
         image, 1,
         json(R"({"site_lable": "X", "channels": [{"colour": 1}], "channels[16].label": "X",
                  "sites[1].data_sent_out": "Port 1", "ovin[0].site_label[8]": "ALPHA",
-                 "phone_numbers": "5551234"})"),
+                 "phone_numbers": "5551234", "passwords": {"master": "1234"}})"),
         words());
     EXPECT_EQ(applied.image, image);
     QStringList lines;
@@ -258,6 +259,8 @@ TEST(ConfigApply, UnknownPathsAreRefusedByName) {
                          QStringLiteral("channels[0].colour: unknown field"),
                          QStringLiteral("channels[16].label: unknown field"),
                          QStringLiteral("ovin[0].site_label[8]: unknown field"),
+                         QStringLiteral("passwords: passwords are no settings-file fields; upload "
+                                        "--change-passwords changes them after checking the old one"),
                          QStringLiteral("phone_numbers: needs an object or a list of fields here"),
                          QStringLiteral("site_lable: unknown field"),
                          QStringLiteral("sites[1].data_sent_out: not a field of this file's firmware layout"),

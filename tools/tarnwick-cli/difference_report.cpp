@@ -37,8 +37,9 @@ QJsonArray byteDifferencesJson(const std::vector<ByteDifference>& bytes) {
             {QStringLiteral("block"), static_cast<int>(d.block())},
             {QStringLiteral("byte"), static_cast<int>(d.byte())},
             {QStringLiteral("offset"), static_cast<int>(d.offset)},
-            {QStringLiteral("a"), d.a},
-            {QStringLiteral("b"), d.b},
+            {QStringLiteral("a"), d.secret() ? QJsonValue() : QJsonValue(d.a)},
+            {QStringLiteral("b"), d.secret() ? QJsonValue() : QJsonValue(d.b)},
+            {QStringLiteral("password"), d.secret()},
         });
     }
     return out;
