@@ -6,12 +6,12 @@
 #include "registry/registry_store.h"
 #include "serial/qt_serial_control.h"
 #include "shell/default_hive_dir.h"
-#include "shell/dialog_error_reporter.h"
 #include "shell/mod_tarnwick.h"
 #include "shell/open_argument.h"
-#include "shell/qt_prompter.h"
-#include "shell/startup_probe.h"
-#include "shell/tarnwick_application.h"
+#include "shell/ui/dialog_error_reporter.h"
+#include "shell/ui/qt_prompter.h"
+#include "shell/ui/startup_probe.h"
+#include "shell/ui/tarnwick_application.h"
 #include "transfer/qt_scheduler.h"
 
 #include <QApplication>

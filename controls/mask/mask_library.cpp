@@ -1,12 +1,12 @@
 // The masked input control as a component library: FenMask and its four property pages.
 #include "fen_mask.h"
-#include "format_page.h"
-#include "frame/appearance_page.h"
 #include "frame/component_categories.h"
 #include "frame/control_library.h"
-#include "frame/property_page.h"
+#include "frame/ui/appearance_page.h"
+#include "frame/ui/property_page.h"
+#include "mask/ui/format_page.h"
+#include "mask/ui/mask_pages.h"
 #include "mask_ids.h"
-#include "mask_pages.h"
 
 namespace tarnwick::frame {
 

@@ -1,10 +1,10 @@
 // The numeric control as a component library: the control and its four property pages.
 #include "fen_num_lite.h"
-#include "frame/appearance_page.h"
 #include "frame/control_library.h"
+#include "frame/ui/appearance_page.h"
+#include "numlite/ui/numlite_pages.h"
+#include "numlite/ui/value_page.h"
 #include "numlite_ids.h"
-#include "numlite_pages.h"
-#include "value_page.h"
 
 namespace tarnwick::frame {
 

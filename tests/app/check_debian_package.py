@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Builds the Debian package with scripts/package, unpacks it into a scratch root, checks what
-it holds, and starts the unpacked program offscreen through its desktop entry's command line
-on the packaged sample file.
+it holds, runs the unpacked tarnwick-cli on the packaged sample, and starts the unpacked
+program offscreen through its desktop entry's command line on the same file.
 
 The unpacked files do not lie where the package installs them (/usr), so the run gets a user
 hive that is the packaged default hive with its paths moved into the scratch root; the
 program's own compiled-in hive location is checked to be the packaged one.
 """
+import json
 import os
 import re
 import shlex
@@ -79,6 +80,26 @@ def desktop_command(root, settings_file):
         [settings_file if word == "%f" else word for word in words[1:]]
 
 
+def check_libraries(root):
+    """Every program in the package finds every library it links."""
+    for program in ("tarnwick", "tarnwick-cli", "stavik-sim", "regtool"):
+        path = os.path.join(root, "usr/bin", program)
+        missing = [line.strip() for line in run("ldd", path).splitlines() if "not found" in line]
+        assert not missing, f"{program} lacks {missing}"
+
+
+def check_cli_show(root, home):
+    """The packaged tarnwick-cli decodes the packaged sample with the packaged vocabulary."""
+    env = dict(os.environ, HOME=home, TARNWICK_REGISTRY_DIR=os.path.join(home, "registry"))
+    shown = run(os.path.join(root, "usr/bin/tarnwick-cli"), "show", root + DATA + "/sample.stv",
+                "--json", env=env)
+    configuration = json.loads(shown)["configuration"]
+    assert configuration["site_label"], "the sample decodes without a site label"
+    words = [cell["word"] for cell in configuration["sign_on_message"] if cell["code"] != 32]
+    assert words and all(words), f"sign-on words not found in the vocabulary: {words}"
+    print("tarnwick-cli show:", configuration["site_label"], " ".join(words))
+
+
 def main():
     deb = run(os.path.join(SOURCE, "scripts/package"), cwd=SOURCE).split()[-1]
     print("package:", deb)
@@ -96,6 +117,8 @@ def main():
         with open(os.path.join(home, "registry/HKEY_LOCAL_MACHINE.reg"), "w",
                   encoding="latin-1") as user_hive:
             user_hive.write(hive.replace(f'="{DATA}/', f'="{root}{DATA}/'))
+        check_libraries(root)
+        check_cli_show(root, home)
         sample = root + DATA + "/sample.stv"
         print(open_until_shown(desktop_command(root, sample), home), end="")
     print("ok")

@@ -1,16 +1,16 @@
 #include "program_rig.h"
 
 #include "config/settings_file.h"
-#include "connections/frm_conn_settings.h"
-#include "connections/frm_conn_wiz.h"
+#include "connections/ui/frm_conn_settings.h"
+#include "connections/ui/frm_conn_wiz.h"
 #include "registry/registry_types.h"
 #include "serial/serial_devices.h"
 #include "shell/app_error.h"
 #include "shell/app_settings.h"
 #include "shell/default_hive_dir.h"
-#include "shell/frm_splash.h"
+#include "shell/ui/frm_splash.h"
 #include "sim/simulated_serial_control.h"
-#include "transfer/frm_progress.h"
+#include "transfer/ui/frm_progress.h"
 
 #include <QComboBox>
 #include <QDir>

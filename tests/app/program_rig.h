@@ -7,7 +7,7 @@
 #include "automation/automation_object.h"
 #include "registry/registry_store.h"
 #include "shell/mod_tarnwick.h"
-#include "shell/tarnwick_application.h"
+#include "shell/ui/tarnwick_application.h"
 #include "sim/stavik_unit.h"
 #include "sim/virtual_scheduler.h"
 #include "support/qt_printers.h"

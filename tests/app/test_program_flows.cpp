@@ -3,15 +3,15 @@
 // The download leaves pictures for a person to look at: build/<dir>/screenshots/app-*.png.
 
 #include "config/channel_table_model.h"
-#include "config/frm_main.h"
 #include "config/settings_file.h"
 #include "config/site_config_layout.h"
-#include "connections/frm_conn_settings.h"
-#include "connections/frm_conn_wiz.h"
+#include "config/ui/frm_main.h"
+#include "connections/ui/frm_conn_settings.h"
+#include "connections/ui/frm_conn_wiz.h"
 #include "program_rig.h"
 #include "shell/app_settings.h"
-#include "shell/frm_splash.h"
-#include "transfer/frm_progress.h"
+#include "shell/ui/frm_splash.h"
+#include "transfer/ui/frm_progress.h"
 
 #include <QAction>
 #include <QDir>

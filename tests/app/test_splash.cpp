@@ -1,11 +1,11 @@
 // The start-up window in the whole program: its loading, the command line, its buttons and
 // how closing it ends the program.
 
-#include "config/frm_main.h"
+#include "config/ui/frm_main.h"
 #include "help/help_window.h"
 #include "program_rig.h"
 #include "shell/app_settings.h"
-#include "shell/frm_splash.h"
+#include "shell/ui/frm_splash.h"
 
 #include <QFile>
 #include <QLabel>

@@ -3,8 +3,8 @@
 // A main window over its own program state, with a scripted prompter, a recording error
 // reporter and a fake connection settings dialog that records how it was opened.
 
-#include "config/frm_main.h"
 #include "config/settings_file.h"
+#include "config/ui/frm_main.h"
 #include "registry/registry_store.h"
 #include "support/qt_printers.h"
 #include "support/recording_error_reporter.h"

@@ -6,7 +6,7 @@
 #include "shell/app_error.h"
 #include "sim/simulated_serial_control.h"
 #include "sim/unit_memory.h"
-#include "transfer/frm_progress.h"
+#include "transfer/ui/frm_progress.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,9 +5,9 @@
 // virtual clock behind every serial control a transfer asks for.
 
 #include "automation/automation_object.h"
-#include "connections/frm_conn_settings.h"
-#include "connections/frm_conn_wiz.h"
-#include "connections/transfer_launcher.h"
+#include "connections/ui/frm_conn_settings.h"
+#include "connections/ui/frm_conn_wiz.h"
+#include "connections/ui/transfer_launcher.h"
 #include "registry/registry_store.h"
 #include "shell/mod_tarnwick.h"
 #include "sim/stavik_unit.h"

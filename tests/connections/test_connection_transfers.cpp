@@ -2,7 +2,7 @@
 
 #include "connection_windows_rig.h"
 #include "connections/connection_file.h"
-#include "transfer/frm_progress.h"
+#include "transfer/ui/frm_progress.h"
 
 #include <QCheckBox>
 #include <QComboBox>

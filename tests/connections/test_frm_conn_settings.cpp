@@ -2,8 +2,8 @@
 
 #include "connection_windows_rig.h"
 #include "help/help_window.h"
-#include "shell/help_topics.h"
-#include "transfer/frm_progress.h"
+#include "shell/ui/help_topics.h"
+#include "transfer/ui/frm_progress.h"
 
 #include <QCheckBox>
 #include <QComboBox>

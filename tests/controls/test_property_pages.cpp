@@ -1,9 +1,9 @@
 // The property-page framework and the shared Appearance page.
 #include "com/com_error.h"
-#include "frame/appearance_page.h"
 #include "frame/common_dispids.h"
 #include "frame/message_box.h"
-#include "frame/property_page.h"
+#include "frame/ui/appearance_page.h"
+#include "frame/ui/property_page.h"
 #include "frame_test_support.h"
 
 #include <QComboBox>

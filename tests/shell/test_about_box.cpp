@@ -1,5 +1,5 @@
 #include "registry/registry_store.h"
-#include "shell/frm_about.h"
+#include "shell/ui/frm_about.h"
 #include "support/recording_error_reporter.h"
 #include "support/scripted_prompter.h"
 

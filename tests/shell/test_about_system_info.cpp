@@ -1,5 +1,5 @@
 #include "registry/registry_store.h"
-#include "shell/system_info.h"
+#include "shell/ui/system_info.h"
 
 #include <QDir>
 #include <QFile>

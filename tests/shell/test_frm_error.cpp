@@ -1,5 +1,5 @@
-#include "shell/frm_error.h"
 #include "shell/twips.h"
+#include "shell/ui/frm_error.h"
 #include "support/qt_printers.h"
 
 #include <QApplication>

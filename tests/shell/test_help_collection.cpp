@@ -2,8 +2,8 @@
 // topic, every control with a pop-up has a text, and the pages hold together.
 #include "help/help_lookup.h"
 #include "help/popup_topics.h"
-#include "shell/help_commands.h"
-#include "shell/help_topics.h"
+#include "shell/ui/help_commands.h"
+#include "shell/ui/help_topics.h"
 #include "test_help_support.h"
 
 #include <QHelpContentWidget>

@@ -1,6 +1,6 @@
 #include "help/popup_topics.h"
-#include "shell/help_commands.h"
-#include "shell/whats_this.h"
+#include "shell/ui/help_commands.h"
+#include "shell/ui/whats_this.h"
 #include "test_help_support.h"
 
 #include <QAction>

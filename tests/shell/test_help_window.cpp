@@ -1,8 +1,8 @@
 #include "help/help_lookup.h"
 #include "help/help_viewer.h"
 #include "help/help_window.h"
-#include "shell/help_commands.h"
-#include "shell/help_topics.h"
+#include "shell/ui/help_commands.h"
+#include "shell/ui/help_topics.h"
 #include "test_help_support.h"
 
 #include <QHelpContentWidget>

@@ -1,8 +1,8 @@
 #include "modal_helper.h"
 #include "shell/app_error.h"
-#include "shell/dialog_error_reporter.h"
-#include "shell/frm_error.h"
-#include "shell/qt_prompter.h"
+#include "shell/ui/dialog_error_reporter.h"
+#include "shell/ui/frm_error.h"
+#include "shell/ui/qt_prompter.h"
 #include "support/qt_printers.h"
 
 #include <QDialogButtonBox>

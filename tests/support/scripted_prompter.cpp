@@ -47,8 +47,15 @@ std::optional<QString> ScriptedPrompter::nextPath(const char* call) {
         ADD_FAILURE() << call << ": no scripted path";
         return std::nullopt;
     }
-    std::optional<QString> path = std::get<std::optional<QString>>(m_script.front());
+    // Copied out as a plain QString: copying the optional itself out of the variant makes
+    // gcc's optimiser warn about an uninitialised member.
+    const auto& entry = std::get<std::optional<QString>>(m_script.front());
+    const bool chosen = entry.has_value();
+    const QString path = entry.value_or(QString());
     m_script.pop_front();
+    if (!chosen) {
+        return std::nullopt;
+    }
     return path;
 }
 

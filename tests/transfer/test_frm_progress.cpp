@@ -1,7 +1,7 @@
 // The progress window driving a download against the in-process unit on the virtual clock.
 
 #include "test_transfer_fixture.h"
-#include "transfer/frm_progress.h"
+#include "transfer/ui/frm_progress.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "frame_test_control.h"
 
 #include "com/com_error.h"
-#include "frame/appearance_page.h"
 #include "frame/common_dispids.h"
 #include "frame/common_members.h"
 #include "frame/property_archive.h"
+#include "frame/ui/appearance_page.h"
 
 namespace tarnwick::frame::test {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "frame/input_control.h"
-#include "frame/page_binding.h"
+#include "frame/ui/page_binding.h"
 
 // A small input control built on the frame the way the masked and numeric controls are: the
 // common properties, a Text of its own (engine text, saved, replayed), a run-time-only

@@ -1,8 +1,8 @@
 // The test control as a component library: the control and its two property pages.
-#include "frame/appearance_page.h"
 #include "frame/component_categories.h"
 #include "frame/control_library.h"
-#include "frame/property_page.h"
+#include "frame/ui/appearance_page.h"
+#include "frame/ui/property_page.h"
 #include "frame_test_control.h"
 
 namespace tarnwick::frame {

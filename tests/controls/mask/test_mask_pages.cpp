@@ -1,10 +1,10 @@
 // The masked control's property pages: the sample formats, the keyword help, and the
 // Format and Lookup pages applying their values.
 #include "format_keywords.h"
-#include "format_page.h"
 #include "frame/message_box.h"
-#include "frame/property_page.h"
-#include "mask_pages.h"
+#include "frame/ui/property_page.h"
+#include "mask/ui/format_page.h"
+#include "mask/ui/mask_pages.h"
 #include "mask_test_support.h"
 #include "sample_formats.h"
 

@@ -1,9 +1,9 @@
 // The four property pages with the real number engine, and pictures of them and of the
 // control with its spin buttons: build/<dir>/screenshots/numlite-*.png.
-#include "frame/appearance_page.h"
 #include "frame/message_box.h"
-#include "numlite/numlite_pages.h"
-#include "numlite/value_page.h"
+#include "frame/ui/appearance_page.h"
+#include "numlite/ui/numlite_pages.h"
+#include "numlite/ui/value_page.h"
 #include "numlite_test_support.h"
 
 #include <QApplication>
@@ -68,11 +68,12 @@ TEST(NumLiteValuePage, MinimumAboveMaximumIsReportedFirst) {
     EXPECT_FALSE(f.page->Apply());
     f.window->minimum().setValue(Variant(1.0));
     EXPECT_FALSE(f.page->Apply());
-    EXPECT_EQ(messages.shown,
-              (std::vector<QString>{
-                  QStringLiteral("Property Error: Invalid property value"),
-                  QStringLiteral(
-                      "Property Error: The specified value needs to be within the proper range.")}));
+    EXPECT_EQ(
+        messages.shown,
+        (std::vector<QString>{
+            QStringLiteral("Property Error: Invalid property value"),
+            QStringLiteral(
+                "Property Error: The specified value needs to be within the proper range.")}));
     EXPECT_EQ(f.get(u"MaxValue"), Variant(999999999999999.0)); // nothing written
 }
 
@@ -130,8 +131,8 @@ TEST(NumLitePages, PagesShowTheControlAndTheSpinObject) {
 }
 
 TEST(NumLitePictures, SpinButtonsInsideAndOutside) {
-    for (const auto& [name, position] : {std::pair{"spin-inside", std::int16_t{0}},
-                                         std::pair{"spin-outside", std::int16_t{1}}}) {
+    for (const auto& [name, position] :
+         {std::pair{"spin-inside", std::int16_t{0}}, std::pair{"spin-outside", std::int16_t{1}}}) {
         NumLiteFixture f;
         const auto spin = f.spin();
         const Variant visible(std::int16_t{1});
