@@ -53,6 +53,16 @@ void TransferEngine::UploadStavik(bool blnChangePass, bool blnRestoreCalib,
     begin(false, [this] { uploadStartTick(); });
 }
 
+void TransferEngine::PreviewUpload(bool blnChangePass, bool blnRestoreCalib,
+                                   const QString& strNewMstr, const QString& strNewUsr,
+                                   const QString& strOldMstr) {
+    if (m_phase != Phase::Loaded) {
+        return;
+    }
+    m_state.DryRun = true;
+    UploadStavik(blnChangePass, blnRestoreCalib, strNewMstr, strNewUsr, strOldMstr);
+}
+
 // The protected locations are checked before the link opens: without them the upload would
 // overwrite the unit's calibration and firmware bytes with the image's.
 void TransferEngine::uploadStartTick() {
@@ -92,6 +102,12 @@ void TransferEngine::prepareUpload() {
         }
     }
     BuildChangeList();
+    if (m_state.DryRun) {
+        finishWith(QStringLiteral("Upload preview complete. Nothing was written."),
+                   QStringLiteral("Upload preview"),
+                   [this] { m_host.uploadCompleted(std::nullopt); });
+        return;
+    }
     if (m_state.ChangedBlocks.empty()) {
         // Nothing written: no restart and no new synchronisation date.
         completeUpload(std::nullopt);

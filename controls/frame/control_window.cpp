@@ -1,6 +1,7 @@
 #include "control_window.h"
 
 #include "common_dispids.h"
+#include "fenbase6/engine_text_codec.h"
 #include "fenbase6/fen_objects.h"
 #include "fenbase6/virtual_keys.h"
 #include "input_control.h"
@@ -256,7 +257,7 @@ QString ControlWindow::selectedText() const {
     QByteArray buffer(static_cast<qsizetype>(length + 1), '\0');
     m_control.engine().send(Msg::GetText, length + 1, reinterpret_cast<LongParam>(buffer.data()));
     const auto selection = static_cast<std::uintptr_t>(m_control.engine().send(Msg::GetSel));
-    const QString text = QString::fromLatin1(buffer.constData());
+    const QString text = fenbase6::EngineText::decode(buffer.constData());
     return text.mid(lowWord(selection), highWord(selection) - lowWord(selection));
 }
 

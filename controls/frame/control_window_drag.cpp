@@ -6,6 +6,7 @@
 #include "control_window.h"
 #include "data_object.h"
 #include "drag_mime_data.h"
+#include "fenbase6/engine_text_codec.h"
 #include "fenbase6/virtual_keys.h"
 #include "input_control.h"
 
@@ -208,7 +209,8 @@ void ControlWindow::automaticDrop(QDropEvent* event) {
             static_cast<WordParam>(situation.selectionEnd - situation.selectionStart));
     }
     if (plan.message != 0) {
-        const QByteArray text = event->mimeData()->text().toLatin1();
+        const QByteArray text =
+            fenbase6::EngineText::encode(event->mimeData()->text()).value_or(QByteArray());
         m_control.engine().send(plan.message, static_cast<WordParam>(situation.position),
                                 reinterpret_cast<LongParam>(text.constData()));
     }

@@ -16,6 +16,9 @@
 #include <QCursor>
 #include <QPointer>
 #include <QString>
+#include <any>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -132,8 +135,15 @@ protected:
     virtual void initNewOwn() {}
     // Its saved properties, header first, in its own order (persist... helpers below).
     virtual void persist(PropertyArchive& archive) = 0;
-    // Its own settings replayed into an engine after the common ones.
-    virtual void replayOwn(const EngineLink& link) { static_cast<void>(link); }
+    // Its own settings replayed into an engine after the common ones; answers false when the
+    // engine refused one of the settings it must accept (a load checks that).
+    virtual bool replayOwn(const EngineLink& link) {
+        static_cast<void>(link);
+        return true;
+    }
+    // Its own stored values, taken before a load and given back when the load fails.
+    virtual std::any ownState() { return {}; }
+    virtual void restoreOwnState(const std::any& state) { static_cast<void>(state); }
     // A key (virtual-key code and shift state) bound to `action` (fenbase6::KeyAction);
     // answers whether the key is consumed.
     virtual bool keyAction(std::int32_t action, std::int32_t keyCode, std::int32_t shift,
@@ -152,6 +162,10 @@ protected:
     // common value property ("AlignHorizontal", "BackColor", ...).
     void persistCommon(PropertyArchive& archive, const QString& name);
 
+    // Runs `ask` against the control's engine; without a window, against a hidden engine of
+    // the same class with every stored setting replayed, so that the answers agree.
+    void withEngine(const std::function<void(const EngineLink&)>& ask);
+
 private:
     friend class ControlWindow;
 
@@ -162,8 +176,27 @@ private:
     void putObject(com::DispId id, const com::Variant& value);
     com::Variant callCommon(com::DispId id);
 
-    // The replay at window creation (and into a drawing engine).
-    void replaySettings(const EngineLink& link, QWidget* window);
+    // What a load may change, kept to put back when it fails.
+    struct Snapshot {
+        CommonSettings settings;
+        com::PersistHeader header;
+        com::ComPtr<com::IUnknown> caption;
+        com::ComPtr<com::IUnknown> key;
+        com::ComPtr<com::IUnknown> font;
+        com::ComPtr<com::IUnknown> mouseIcon;
+        std::any own;
+        bool dirty = false;
+    };
+    Snapshot snapshot();
+    // Puts the values back; `replay` gives them to the window's engine again as well.
+    void restore(const Snapshot& before, bool replay);
+
+    // The replay at window creation (and into a drawing engine); false when the engine
+    // refused a setting it must accept.
+    bool replaySettings(const EngineLink& link, QWidget* window);
+    // A hidden engine window of the control's class attached to `link`, every setting
+    // replayed; `accepted` tells whether the replay went through without a refusal.
+    std::unique_ptr<QWidget> hiddenEngine(EngineLink& link, bool* accepted = nullptr);
     void sendFont(const EngineLink& link) const;
     void sendForeColor(const EngineLink& link) const;
     void sendEditMode(const EngineLink& link) const;

@@ -114,25 +114,34 @@ void InputControl::InitNew() {
 
 void InputControl::Load(IStream& stream) {
     checkThread();
-    StreamLoader archive(stream);
-    load(archive);
+    const Snapshot before = snapshot();
+    try {
+        StreamLoader archive(stream);
+        load(archive);
+    } catch (...) {
+        // A failed load leaves the control as it was; its engine never saw the loaded values.
+        restore(before, false);
+        throw;
+    }
 }
 
 void InputControl::Load(IPropertyBag& bag) {
-    InitNew(); // what the bag lacks keeps a new control's value
-    BagLoader archive(bag);
-    load(archive);
+    checkThread();
+    const Snapshot before = snapshot();
+    try {
+        InitNew(); // what the bag lacks keeps a new control's value
+        BagLoader archive(bag);
+        load(archive);
+    } catch (...) {
+        restore(before, true); // the engine was given a new control's values
+        throw;
+    }
 }
 
 void InputControl::load(PropertyArchive& archive) {
-    try {
-        persist(archive);
-        m_settings.validate();
-        validateLoaded();
-    } catch (...) {
-        InitNew(); // damaged data leaves a new control, not a half-loaded one
-        throw;
-    }
+    persist(archive);
+    m_settings.validate();
+    validateLoaded();
     // An object saved as absent is none; the caption, keys and font must exist.
     if (!m_caption) {
         m_caption = newSharedObject(fenbase6::kCaptionClsid);
@@ -143,6 +152,16 @@ void InputControl::load(PropertyArchive& archive) {
     if (!m_font) {
         m_font = newFont(nullptr);
     }
+    // The engine has the last word on what it must accept: the loaded settings are tried on
+    // a hidden engine before the control's own sees them.
+    {
+        EngineLink trial;
+        bool accepted = false;
+        const std::unique_ptr<QWidget> hidden = hiddenEngine(trial, &accepted);
+        if (!accepted) {
+            throw ComError::standard(ErrorNumber::InvalidPropertyValue);
+        }
+    }
     setMouseIcon(m_mouseIcon);
     connectNestedObjects();
     if (m_window) {
@@ -150,6 +169,27 @@ void InputControl::load(PropertyArchive& archive) {
         updateDropTarget();
     }
     m_notifier.setDirty(false);
+}
+
+InputControl::Snapshot InputControl::snapshot() {
+    return {m_settings, m_header, m_caption, m_key,
+            m_font,     m_mouseIcon, ownState(), m_notifier.isDirty()};
+}
+
+void InputControl::restore(const Snapshot& before, bool replay) {
+    m_settings = before.settings;
+    m_header = before.header;
+    m_caption = before.caption;
+    m_key = before.key;
+    m_font = before.font;
+    restoreOwnState(before.own);
+    setMouseIcon(before.mouseIcon);
+    connectNestedObjects();
+    if (m_window && replay) {
+        replaySettings(m_engine, m_window);
+        updateDropTarget();
+    }
+    m_notifier.setDirty(before.dirty);
 }
 
 void InputControl::Save(IStream& stream, bool clearDirty) {

@@ -158,8 +158,12 @@ void InputControl::putCommon(DispId id, const Variant& value) {
 
 void InputControl::putObject(DispId id, const Variant& value) {
     using namespace CommonDispIds;
-    const ComPtr<IUnknown> object = value.toObject();
     const auto refuse = [] { throw ComError::standard(ErrorNumber::InvalidPropertyValue); };
+    // A MouseIcon that is no picture is an invalid value, even when it is no object at all.
+    if (id == MouseIcon && value.dereferenced().type() != VariantType::Object) {
+        refuse();
+    }
+    const ComPtr<IUnknown> object = value.toObject();
     switch (id) {
     case Font:
         if (!object.query<IFont>()) {
@@ -286,7 +290,7 @@ void InputControl::setMouseIcon(const ComPtr<IUnknown>& icon) {
                         : nullptr;
 }
 
-void InputControl::replaySettings(const EngineLink& link, QWidget* window) {
+bool InputControl::replaySettings(const EngineLink& link, QWidget* window) {
     link.send(Msg::SetAppearance, shortWord(m_settings.appearance));
     link.send(Msg::SetBorderStyle, shortWord(m_settings.borderStyle));
     link.send(Msg::SetAlignHorizontal, shortWord(m_settings.alignHorizontal));
@@ -310,7 +314,7 @@ void InputControl::replaySettings(const EngineLink& link, QWidget* window) {
     sendMousePointer(link);
     link.send(Msg::SetReadOnly, flag(m_settings.readOnly));
     link.send(Msg::SetContextMenu, flag(m_settings.showContextMenu));
-    replayOwn(link);
+    return replayOwn(link);
 }
 
 } // namespace tarnwick::frame

@@ -132,19 +132,37 @@ void InputControl::Draw(QPainter& painter, const QRect& bounds, DrawTarget targe
     painter.restore();
 }
 
+std::unique_ptr<QWidget> InputControl::hiddenEngine(EngineLink& link, bool* accepted) {
+    fenbase6::FenEngine* engine =
+        createEngine(m_api, m_class.engine.engineClass, nullptr, m_class.source);
+    std::unique_ptr<QWidget> hidden(engine->widget());
+    hidden->setWindowFlags(Qt::Popup);
+    hidden->resize(50, 50);
+    link.attach(engine);
+    const bool replayed = replaySettings(link, hidden.get());
+    if (accepted != nullptr) {
+        *accepted = replayed;
+    }
+    return hidden;
+}
+
+void InputControl::withEngine(const std::function<void(const EngineLink&)>& ask) {
+    if (m_engine.hasWindow()) {
+        ask(m_engine);
+        return;
+    }
+    EngineLink link;
+    const std::unique_ptr<QWidget> hidden = hiddenEngine(link);
+    ask(link);
+}
+
 void InputControl::drawWithoutWindow(QPainter& painter, const QRect& bounds, DrawTarget target) {
     if (hostIsExcludedFromWindowlessDrawing()) {
         return;
     }
     // A hidden window of the engine class with every setting replayed paints the input area.
-    fenbase6::FenEngine* engine =
-        createEngine(m_api, m_class.engine.engineClass, nullptr, m_class.source);
-    const std::unique_ptr<QWidget> hidden(engine->widget());
-    hidden->setWindowFlags(Qt::Popup);
-    hidden->resize(50, 50);
     EngineLink link;
-    link.attach(engine);
-    replaySettings(link, hidden.get());
+    const std::unique_ptr<QWidget> hidden = hiddenEngine(link);
 
     if (target == DrawTarget::Picture) {
         painter.fillRect(bounds, Qt::white);

@@ -17,7 +17,7 @@ constexpr fenbase6::WordParam shortWord(std::int16_t value) {
     return static_cast<fenbase6::WordParam>(static_cast<std::uint16_t>(value));
 }
 
-// Null-terminated single-byte text, valid while `bytes` lives.
+// Null-terminated text in the boundary's code page, valid while `bytes` lives.
 inline fenbase6::LongParam textParam(const QByteArray& bytes) {
     return reinterpret_cast<fenbase6::LongParam>(bytes.constData());
 }

@@ -1,5 +1,7 @@
 #include "engine_text.h"
 
+#include "fenbase6/engine_text_codec.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -15,21 +17,13 @@ constexpr qsizetype kSelectionBufferSize = 256;
 
 QString textOfBuffer(const QByteArray& buffer) {
     const auto end = std::find(buffer.begin(), buffer.end(), '\0');
-    return QString::fromLatin1(buffer.constData(), end - buffer.begin());
+    return EngineText::decode(buffer.constData(), end - buffer.begin());
 }
 
 } // namespace
 
-std::optional<QByteArray> singleByteText(const QString& text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.unicode() == 0 || c.unicode() > 0xFF) {
-            return std::nullopt;
-        }
-        bytes.append(static_cast<char>(c.unicode()));
-    }
-    return bytes;
+std::optional<QByteArray> engineBytes(const QString& text) {
+    return EngineText::encode(text);
 }
 
 QString readEngineText(const frame::EngineLink& engine, MessageId lengthMessage,

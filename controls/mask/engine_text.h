@@ -6,21 +6,20 @@
 #include <QString>
 #include <optional>
 
-// Text across the boundary to the mask engine, which takes single-byte ISO-8859-1.
+// Text across the boundary to the mask engine, in the boundary's code page
+// (fenbase6/engine_text_codec.h).
 namespace tarnwick::mask {
 
-// The single-byte form of `text`; none when a character has no single-byte form, so that
-// it is refused instead of reaching the engine as "?" (a keyword of the pattern language),
-// or is a null, which would cut the text short there.
-std::optional<QByteArray> singleByteText(const QString& text);
+// The form of `text` the engine takes; none when it cannot cross whole (a null would cut it
+// short there), so that it is refused rather than reaching the engine changed.
+std::optional<QByteArray> engineBytes(const QString& text);
 
 // A text the engine holds, read in two steps: its length (`lengthMessage`), then the text
 // into a buffer of that length plus one (`textMessage`). Empty without a window.
 QString readEngineText(const frame::EngineLink& engine, fenbase6::MessageId lengthMessage,
                        fenbase6::MessageId textMessage);
 
-// The selected text, which the engine copies into a 256-byte buffer: at most 255
-// characters.
+// The selected text, which the engine copies into a 256-byte buffer: at most 255 bytes.
 QString readSelectedText(const frame::EngineLink& engine);
 
 } // namespace tarnwick::mask

@@ -27,13 +27,16 @@ protected:
                                         std::span<const com::Variant> args) override;
     void initNewOwn() override;
     void persist(frame::PropertyArchive& archive) override;
-    void replayOwn(const frame::EngineLink& link) override;
+    bool replayOwn(const frame::EngineLink& link) override;
+    std::any ownState() override;
+    void restoreOwnState(const std::any& state) override;
     bool keyAction(std::int32_t action, std::int32_t keyCode, std::int32_t shift,
                    bool leftButtonDown) override;
     void validateLoaded() const override { m_mask.validate(); }
     void engineNotification(std::uint16_t code, fenbase6::LongParam param) override;
 
 private:
+    bool engineTakes(fenbase6::MessageId message, const QString& text);
     void putFormat(const QString& format);
     void putPromptChar(const QString& prompt);
     void putLookupTable(const QString& table);

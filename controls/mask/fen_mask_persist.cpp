@@ -35,9 +35,12 @@ void persistString(frame::PropertyArchive& archive, const QString& name, QString
     value = saved.value_or(QString());
 }
 
-void sendText(const frame::EngineLink& link, MessageId message, const QString& text) {
-    link.send(message, 0, textParam(singleByteText(text).value_or(QByteArray())));
+// Answers the engine's reply: 1 is a refusal.
+MessageResult sendText(const frame::EngineLink& link, MessageId message, const QString& text) {
+    return link.send(message, 0, textParam(engineBytes(text).value_or(QByteArray())));
 }
+
+constexpr MessageResult kRefused = 1;
 
 } // namespace
 
@@ -98,7 +101,16 @@ bool FenMask::persistOwn(frame::PropertyArchive& archive, DispId id, const QStri
     }
 }
 
-void FenMask::replayOwn(const frame::EngineLink& link) {
+std::any FenMask::ownState() {
+    takeContents();
+    return m_mask;
+}
+
+void FenMask::restoreOwnState(const std::any& state) {
+    m_mask = std::any_cast<const MaskSettings&>(state);
+}
+
+bool FenMask::replayOwn(const frame::EngineLink& link) {
     // Taken first: the engine reports the format's change of contents, which replaces the
     // stored value with the engine's.
     const QString value = m_mask.value.value_or(QString());
@@ -113,11 +125,14 @@ void FenMask::replayOwn(const frame::EngineLink& link) {
     link.send(MaskMsg::SetAllowSpace, flagWord(m_mask.allowSpace));
     link.send(MaskMsg::SetAutoConvert, flagWord(m_mask.autoConvert));
     link.send(MaskMsg::SetLookupMode, shortWord(m_mask.lookupMode));
-    sendText(link, MaskMsg::SetLookupTable, m_mask.lookupTable);
+    const bool tableTaken = sendText(link, MaskMsg::SetLookupTable, m_mask.lookupTable) != kRefused;
     link.send(MaskMsg::SetPromptChar, static_cast<WordParam>(m_mask.promptChar[0].unicode()));
-    sendText(link, MaskMsg::SetFormat, m_mask.format);
+    const bool formatTaken = sendText(link, MaskMsg::SetFormat, m_mask.format) != kRefused;
+    // A value that no longer fits leaves the field empty, as a new window would show it.
     sendText(link, MaskMsg::SetValue, value);
-    link.send(MaskMsg::SetCursorPosition, shortWord(m_mask.cursorPosition));
+    const bool fieldTaken =
+        link.send(MaskMsg::SetCursorPosition, shortWord(m_mask.cursorPosition)) != kRefused;
+    return tableTaken && formatTaken && fieldTaken;
 }
 
 } // namespace tarnwick::mask

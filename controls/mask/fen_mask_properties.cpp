@@ -15,8 +15,8 @@ using namespace fenbase6;
 
 namespace {
 
-QByteArray singleByteOrRefuse(const QString& text) {
-    std::optional<QByteArray> bytes = singleByteText(text);
+QByteArray engineBytesOrRefuse(const QString& text) {
+    std::optional<QByteArray> bytes = engineBytes(text);
     if (!bytes) {
         refuseValue();
     }
@@ -24,6 +24,7 @@ QByteArray singleByteOrRefuse(const QString& text) {
 }
 
 constexpr std::int32_t kLargestSelection = 0xFFFF;
+constexpr MessageResult kRefused = 1;
 
 } // namespace
 
@@ -122,9 +123,20 @@ bool FenMask::putOwn(DispId id, const Variant& value) {
     }
 }
 
+// The engine's answer to `message` with `text`; without a window a hidden engine answers,
+// so that a control without one takes exactly what a window would.
+bool FenMask::engineTakes(MessageId message, const QString& text) {
+    const QByteArray bytes = engineBytesOrRefuse(text);
+    bool taken = false;
+    withEngine([&](const frame::EngineLink& link) {
+        taken = link.send(message, 0, textParam(bytes)) != kRefused;
+    });
+    return taken;
+}
+
 void FenMask::putFormat(const QString& format) {
     checkFormatLength(format); // before the engine sees it
-    if (engine().send(MaskMsg::SetFormat, 0, textParam(singleByteOrRefuse(format))) == 1) {
+    if (!engineTakes(MaskMsg::SetFormat, format)) {
         refuseValue();
     }
     m_mask.format = format;
@@ -137,7 +149,7 @@ void FenMask::putPromptChar(const QString& prompt) {
 }
 
 void FenMask::putLookupTable(const QString& table) {
-    if (engine().send(MaskMsg::SetLookupTable, 0, textParam(singleByteOrRefuse(table))) == 1) {
+    if (!engineTakes(MaskMsg::SetLookupTable, table)) {
         refuseValue();
     }
     m_mask.lookupTable = table;
@@ -168,7 +180,11 @@ void FenMask::putEnumeration(DispId id, const Variant& value) {
 }
 
 void FenMask::putCursorPosition(std::int16_t field) {
-    if (engine().send(MaskMsg::SetCursorPosition, shortWord(field)) == 1) {
+    bool taken = false;
+    withEngine([&](const frame::EngineLink& link) {
+        taken = link.send(MaskMsg::SetCursorPosition, shortWord(field)) != kRefused;
+    });
+    if (!taken) {
         refuseValue();
     }
     m_mask.cursorPosition = field;
@@ -182,14 +198,13 @@ void FenMask::putSelection(MessageId message, std::int32_t value) {
 }
 
 void FenMask::putSelectedText(const QString& text) {
-    if (engine().send(Msg::SetSelText, 0, textParam(singleByteOrRefuse(text))) == 1) {
+    if (engine().send(Msg::SetSelText, 0, textParam(engineBytesOrRefuse(text))) == 1) {
         refuseValue();
     }
 }
 
 void FenMask::putContents(bool withLiterals, const QString& contents) {
-    const MessageId message = withLiterals ? MaskMsg::SetText : MaskMsg::SetValue;
-    if (engine().send(message, 0, textParam(singleByteOrRefuse(contents))) == 1) {
+    if (!engineTakes(withLiterals ? MaskMsg::SetText : MaskMsg::SetValue, contents)) {
         refuseValue();
     }
     (withLiterals ? m_mask.text : m_mask.value) = contents;

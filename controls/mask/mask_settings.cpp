@@ -68,7 +68,7 @@ void MaskSettings::validate() const {
     checkFormatLength(format);
     for (const QString& saved :
          {format, lookupTable, text.value_or(QString()), value.value_or(QString())}) {
-        if (!singleByteText(saved)) {
+        if (!engineBytes(saved)) {
             refuseValue();
         }
     }

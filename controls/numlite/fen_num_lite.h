@@ -11,7 +11,8 @@ namespace tarnwick::numlite {
 // The numeric input control `FenNumLite`: one number (or Null) within a range, with places,
 // decimal point, minus-sign mode, negative colour and spin buttons, over the number engine.
 // Its value and bounds are asked of the engine while it has a window; without one the
-// control keeps them itself, as finite doubles (Null for the value).
+// control keeps them itself, as finite doubles (Null for the value), as a hidden engine
+// with its settings took them.
 class FenNumLite : public frame::InputControl {
 public:
     FenNumLite(const fenbase6::FenBase6Api& api, com::ComModule* module);
@@ -28,7 +29,9 @@ protected:
                                         std::span<const com::Variant> args) override;
     void initNewOwn() override;
     void persist(frame::PropertyArchive& archive) override;
-    void replayOwn(const frame::EngineLink& link) override;
+    bool replayOwn(const frame::EngineLink& link) override;
+    std::any ownState() override;
+    void restoreOwnState(const std::any& state) override;
     bool keyAction(std::int32_t action, std::int32_t keyCode, std::int32_t shift,
                    bool leftButtonDown) override;
     void enabledChanged(const frame::EngineLink& link) override;
@@ -43,7 +46,8 @@ private:
     void refreshBounds();
     com::Variant valuePart(fenbase6::MessageId message);
     // The engine's answer to a value offered for the set-value operation: 0 accepted, else
-    // kRefusedBase + 0 (unusable) or + 1 (out of range). Without a window the control checks.
+    // kRefusedBase + 0 (unusable) or + 1 (out of range). Without a window a hidden engine
+    // answers, and the value it holds is kept.
     fenbase6::MessageResult offerValue(const com::Variant& offered);
     void putValue(const com::Variant& value);
     void putBound(com::DispId id, const com::Variant& value);

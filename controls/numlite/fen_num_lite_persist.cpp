@@ -85,7 +85,29 @@ void FenNumLite::persist(frame::PropertyArchive& archive) {
     connectSpin();
 }
 
-void FenNumLite::replayOwn(const frame::EngineLink& link) {
+namespace {
+
+struct NumLiteState {
+    NumberSettings number;
+    ComPtr<IUnknown> spin;
+};
+
+} // namespace
+
+std::any FenNumLite::ownState() {
+    refreshedValue();
+    refreshBounds();
+    return NumLiteState{m_number, m_spin};
+}
+
+void FenNumLite::restoreOwnState(const std::any& state) {
+    const auto& before = std::any_cast<const NumLiteState&>(state);
+    m_number = before.number;
+    m_spin = before.spin;
+    connectSpin();
+}
+
+bool FenNumLite::replayOwn(const frame::EngineLink& link) {
     sendSpin(link);
     link.send(NumberMsg::SetClearAction, shortWord(m_number.clearAction));
     link.send(NumberMsg::SetMinusSign, shortWord(m_number.minusSign));
@@ -94,13 +116,15 @@ void FenNumLite::replayOwn(const frame::EngineLink& link) {
     link.send(NumberMsg::SetMoveOnLRKey, shortWord(settings().moveOnLRKey));
     link.send(NumberMsg::SetNegativeColor, 0,
               static_cast<LongParam>(OleColor::toRgb(m_number.negativeColor)));
-    link.send(NumberMsg::SetIntegerPlaces, shortWord(m_number.integerPlaces));
-    link.send(NumberMsg::SetDecimalPlaces, shortWord(m_number.decimalPlaces));
-    link.send(NumberMsg::SetDecimalPoint, m_number.decimalPoint.unicode());
+    // Each of these the engine must accept; the value may fall outside a range set later.
+    bool taken = link.send(NumberMsg::SetIntegerPlaces, shortWord(m_number.integerPlaces)) == 0;
+    taken = link.send(NumberMsg::SetDecimalPlaces, shortWord(m_number.decimalPlaces)) == 0 && taken;
+    taken = link.send(NumberMsg::SetDecimalPoint, m_number.decimalPoint.unicode()) == 0 && taken;
     link.send(NumberMsg::SetHighlightText, m_number.highlightText ? 1 : 0);
-    link.send(NumberMsg::SetMinValue, 0, variantParam(m_number.minValue));
-    link.send(NumberMsg::SetMaxValue, 0, variantParam(m_number.maxValue));
+    taken = link.send(NumberMsg::SetMinValue, 0, variantParam(m_number.minValue)) == 0 && taken;
+    taken = link.send(NumberMsg::SetMaxValue, 0, variantParam(m_number.maxValue)) == 0 && taken;
     link.send(NumberMsg::SetValue, 0, variantParam(m_number.value));
+    return taken;
 }
 
 } // namespace tarnwick::numlite

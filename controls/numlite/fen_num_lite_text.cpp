@@ -1,6 +1,7 @@
 // The engine's text and selection: Text, SelStart, SelLength, SelText.
 #include "com/com_error.h"
 #include "fen_num_lite.h"
+#include "fenbase6/engine_text_codec.h"
 #include "numlite_ids.h"
 
 #include <array>
@@ -21,7 +22,8 @@ constexpr std::size_t kSelTextBuffer = 32;
 }
 
 template <std::size_t N> QString textOf(const std::array<char, N>& buffer) {
-    return QString::fromLatin1(buffer.data(), static_cast<qsizetype>(qstrnlen(buffer.data(), N - 1)));
+    return EngineText::decode(buffer.data(),
+                              static_cast<qsizetype>(qstrnlen(buffer.data(), N - 1)));
 }
 
 WordParam checkedSelectionNumber(const Variant& value) {
@@ -63,9 +65,9 @@ bool FenNumLite::putText(DispId id, const Variant& value) {
     using namespace NumLiteDispIds;
     switch (id) {
     case Text: {
-        const QByteArray bytes = value.toString().toLatin1();
-        if (engine().send(NumberMsg::SetText, static_cast<WordParam>(bytes.size()),
-                          reinterpret_cast<LongParam>(bytes.constData())) != 0) {
+        const std::optional<QByteArray> bytes = EngineText::encode(value.toString());
+        if (!bytes || engine().send(NumberMsg::SetText, static_cast<WordParam>(bytes->size()),
+                                    reinterpret_cast<LongParam>(bytes->constData())) != 0) {
             refuse();
         }
         return true;
@@ -84,9 +86,13 @@ bool FenNumLite::putText(DispId id, const Variant& value) {
         return true;
     case SelText: {
         requireRunTime();
-        const QByteArray bytes = value.toString().toLatin1();
-        if (engine().send(Msg::SetSelText, 0, reinterpret_cast<LongParam>(bytes.constData())) !=
-            0) {
+        // The read-only request may still be on its way to the engine.
+        if (settings().readOnly) {
+            refuse();
+        }
+        const std::optional<QByteArray> bytes = EngineText::encode(value.toString());
+        if (!bytes || engine().send(Msg::SetSelText, 0,
+                                    reinterpret_cast<LongParam>(bytes->constData())) != 0) {
             refuse();
         }
         return true;

@@ -7,6 +7,7 @@
 #include "frame/common_settings.h"
 #include "numlite_ids.h"
 
+#include <QLocale>
 #include <array>
 #include <cmath>
 
@@ -147,17 +148,14 @@ MessageResult FenNumLite::offerValue(const Variant& offered) {
     if (engine().hasWindow()) {
         return engine().send(NumberMsg::SetValue, 0, variantParam(offered));
     }
-    Variant number;
-    try {
-        number = offeredNumber(offered);
-    } catch (const ComError&) {
-        return NumberMsg::kRefusedBase;
-    }
-    if (outsideRange(number, m_number.minValue, m_number.maxValue)) {
-        return NumberMsg::kRefusedBase + 1;
-    }
-    m_number.value = number;
-    return 0;
+    MessageResult answer = 0;
+    withEngine([&](const frame::EngineLink& link) {
+        answer = link.send(NumberMsg::SetValue, 0, variantParam(offered));
+        if (answer == 0) {
+            link.send(NumberMsg::GetValue, 0, variantParam(m_number.value));
+        }
+    });
+    return answer;
 }
 
 void FenNumLite::putValue(const Variant& value) {
@@ -170,16 +168,19 @@ void FenNumLite::putValue(const Variant& value) {
 void FenNumLite::putBound(DispId id, const Variant& value) {
     const bool minimum = id == NumLiteDispIds::MinValue;
     Variant& stored = minimum ? m_number.minValue : m_number.maxValue;
-    if (!engine().hasWindow()) {
-        stored = checkedBound(value.dereferenced());
-        return;
-    }
     const Variant offered = value.dereferenced();
-    if (engine().send(minimum ? NumberMsg::SetMinValue : NumberMsg::SetMaxValue, 0,
-                      variantParam(offered)) != 0) {
+    bool taken = false;
+    withEngine([&](const frame::EngineLink& link) {
+        taken = link.send(minimum ? NumberMsg::SetMinValue : NumberMsg::SetMaxValue, 0,
+                          variantParam(offered)) == 0;
+        if (taken) {
+            link.send(minimum ? NumberMsg::GetMinValue : NumberMsg::GetMaxValue, 0,
+                      variantParam(stored));
+        }
+    });
+    if (!taken) {
         refuse();
     }
-    engine().send(minimum ? NumberMsg::GetMinValue : NumberMsg::GetMaxValue, 0, variantParam(stored));
 }
 
 void FenNumLite::putIntegerPlaces(const Variant& value) {
@@ -208,7 +209,11 @@ void FenNumLite::putDecimalPoint(const Variant& value) {
     if (point == m_number.decimalPoint) {
         return;
     }
-    if (engine().send(NumberMsg::SetDecimalPoint, point.unicode()) != 0) {
+    bool taken = false;
+    withEngine([&](const frame::EngineLink& link) {
+        taken = link.send(NumberMsg::SetDecimalPoint, point.unicode()) == 0;
+    });
+    if (!taken) {
         refuse();
     }
     m_number.decimalPoint = point;
@@ -231,7 +236,10 @@ Variant FenNumLite::readDataBind() {
         return Variant(QString());
     }
     try {
-        return Variant(value.toString());
+        // Plain digits with the control's own decimal point: the form a push takes back.
+        QString text = QLocale::c().toString(value.toDouble(), 'f', QLocale::FloatingPointShortest);
+        text.replace(QLatin1Char('.'), m_number.decimalPoint);
+        return Variant(text);
     } catch (const ComError&) {
         refuse();
     }

@@ -21,7 +21,7 @@ bool isSingleByte(QChar c) {
 }
 
 bool isWithinWidest(double number) {
-    return std::isfinite(number) && std::fabs(number) <= kLargestValue;
+    return std::isfinite(number) && std::fabs(number) <= kLargestSaved;
 }
 
 } // namespace
@@ -38,7 +38,8 @@ void NumberSettings::validate() const {
         decimalPlaces <= kMostDecimalPlaces && isSingleByte(decimalPoint) &&
         !decimalPoint.isNull() && NumLiteEnums::minusSign().contains(minusSign) &&
         NumLiteEnums::clearAction().contains(clearAction) &&
-        fenbase6::OleColor::isValid(negativeColor) && !minValue.isNull() && !maxValue.isNull();
+        !fenbase6::OleColor::isUnknownSystemColor(negativeColor) && !minValue.isNull() &&
+        !maxValue.isNull();
     if (!valid) {
         refuse();
     }
@@ -61,7 +62,8 @@ QChar checkedDecimalPoint(const Variant& value) {
 
 std::uint32_t checkedNegativeColor(const Variant& value) {
     const auto colour = static_cast<std::uint32_t>(value.toInt32());
-    if (!fenbase6::OleColor::isValid(colour)) {
+    // Only a system colour without meaning is refused; a plain colour's top byte is ignored.
+    if (fenbase6::OleColor::isUnknownSystemColor(colour)) {
         refuse();
     }
     return colour;
@@ -73,31 +75,6 @@ std::int16_t checkedPlaces(const Variant& value, std::int16_t most) {
         refuse();
     }
     return places;
-}
-
-Variant offeredNumber(const Variant& offered) {
-    if (offered.isNull() || offered.isEmpty() ||
-        (offered.type() == VariantType::String && offered.toString().trimmed().isEmpty())) {
-        return Variant::null();
-    }
-    double number = 0;
-    try {
-        number = offered.toDouble();
-    } catch (const ComError&) {
-        refuse();
-    }
-    if (!std::isfinite(number)) {
-        refuse();
-    }
-    return Variant(number);
-}
-
-Variant checkedBound(const Variant& offered) {
-    const Variant bound = offeredNumber(offered);
-    if (bound.isNull() || !isWithinWidest(bound.toDouble())) {
-        refuse();
-    }
-    return bound;
 }
 
 bool outsideRange(const Variant& value, const Variant& minimum, const Variant& maximum) {

@@ -13,6 +13,9 @@ namespace tarnwick::numlite {
 
 // The widest value the control offers: 15 nines either way.
 constexpr double kLargestValue = 999999999999999.0;
+// The largest magnitude saved data may hold: the engine takes bounds up to 15 nines with 14
+// decimal nines, which a double reads back as 10^15.
+constexpr double kLargestSaved = 1e15;
 // The place counts the number engine takes (and the General page offers).
 constexpr std::int16_t kMostIntegerPlaces = 15;
 constexpr std::int16_t kMostDecimalPlaces = 14;
@@ -43,18 +46,13 @@ QChar checkedDecimalPoint(const com::Variant& value);
 std::uint32_t checkedNegativeColor(const com::Variant& value);
 std::int16_t checkedPlaces(const com::Variant& value, std::int16_t most);
 
-// A value offered while there is no engine to ask, as the control keeps it: a finite double
-// or Null (error 380 for anything else; the range is the caller's to check).
-com::Variant offeredNumber(const com::Variant& offered);
-// A bound offered while there is no engine to ask: a finite double within the widest range.
-com::Variant checkedBound(const com::Variant& offered);
 // Whether a number (not Null) lies outside [minimum, maximum], by floating-point payloads.
 bool outsideRange(const com::Variant& value, const com::Variant& minimum,
                   const com::Variant& maximum);
 
 // The saved form of a number variant: its 64-bit payload (0 for Null) and its type tag; and
 // the variant rebuilt from them (380 for a tag that is no number type or a payload that is
-// no finite number).
+// no finite number within the largest saved magnitude).
 double savedPayload(const com::Variant& value);
 std::int32_t savedTag(const com::Variant& value);
 com::Variant rebuiltNumber(std::int32_t tag, double payload);

@@ -19,8 +19,9 @@ ValueField::ValueField(const FenBase6Api& api, QWidget* parent, ClearsTo clearsT
     m_engine.send(NumberMsg::SetIntegerPlaces, static_cast<WordParam>(kMostIntegerPlaces));
     m_engine.send(NumberMsg::SetSpinLayout, 0);
     m_engine.send(NumberMsg::SetClearAction, clearsTo == ClearsTo::Null ? fenNull : fenZero);
-    const Variant low(-kLargestValue);
-    const Variant high(kLargestValue);
+    // As wide as the control's own bounds may be.
+    const Variant low(-kLargestSaved);
+    const Variant high(kLargestSaved);
     m_engine.send(NumberMsg::SetMinValue, 0, variantParam(low));
     m_engine.send(NumberMsg::SetMaxValue, 0, variantParam(high));
     m_engine.send(Msg::SetUserMode, 1);

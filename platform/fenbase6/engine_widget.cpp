@@ -70,7 +70,7 @@ MessageResult EngineWidget::commonMessage(MessageId message, WordParam word, Lon
     case Msg::GetText:
         return word == 0 ? 0 : copyTextToParam(text(), param, word - 1);
     case Msg::GetTextLength:
-        return text().size();
+        return crossingLength(text());
     case Msg::SetFont:
         if (const auto* font = reinterpret_cast<const QFont*>(word)) {
             setFont(*font);

@@ -160,22 +160,22 @@ std::optional<MessageResult> MaskEngine::patternAndFieldMessage(MessageId messag
 std::optional<MessageResult> MaskEngine::textMessage(MessageId message, WordParam word,
                                                      LongParam param) {
     const auto copyAll = [param](const QString& text) {
-        return copyTextToParam(text, param, static_cast<std::size_t>(text.size()));
+        return copyTextToParam(text, param, static_cast<std::size_t>(crossingLength(text)));
     };
     switch (message) {
     case Msg::GetTextLength: // the window text is the text with literals
     case MaskMsg::GetTextLength:
-        return m_editor.text().size();
+        return crossingLength(m_editor.text());
     case Msg::GetText:
         return word == 0 ? 0 : copyTextToParam(m_editor.text(), param, word - 1);
     case MaskMsg::GetText:
         return copyAll(m_editor.text());
     case MaskMsg::GetDisplayTextLength:
-        return text().size();
+        return crossingLength(text());
     case MaskMsg::GetDisplayText:
         return copyAll(text());
     case MaskMsg::GetValueLength:
-        return m_editor.value().size();
+        return crossingLength(m_editor.value());
     case MaskMsg::GetValue:
         return copyAll(m_editor.value());
     case MaskMsg::SetText:

@@ -1,7 +1,12 @@
 #include "number_engine.h"
 
+#include "com/variant.h"
+#include "engine_text_codec.h"
 #include "number_variant.h"
 #include "ole_color.h"
+#include "text_transfer.h"
+
+#include <QSignalBlocker>
 
 namespace tarnwick::fenbase6 {
 
@@ -31,6 +36,22 @@ DecimalNumber largestWith(int integerPlaces, int decimalPlaces) {
         nines += QLatin1Char('.') + QString(decimalPlaces, QLatin1Char('9'));
     }
     return DecimalNumber::fromPlainText(nines.isEmpty() ? QStringLiteral("0") : nines).value();
+}
+
+// A double cannot hold every decimal within the places: the nearest double to the largest
+// magnitude `limit` may lie beyond it (15 nines and decimals read back as 10^15). Such a
+// double, offered as a number rather than as text, stands for `limit` itself, so that what
+// the engine answered is taken again. Else the value as it is when within `limit`; none beyond.
+std::optional<DecimalNumber> withinLimit(const DecimalNumber& value, const com::Variant* offered,
+                                         const DecimalNumber& limit) {
+    if (value.magnitude() <= limit) {
+        return value;
+    }
+    const bool fromDouble = offered != nullptr && offered->type() != com::VariantType::String;
+    if (fromDouble && DecimalNumber::fromDouble(limit.toDouble()) == value.magnitude()) {
+        return value.isNegative() ? limit.negated() : limit;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -122,14 +143,32 @@ std::optional<MessageResult> NumberEngine::valueMessage(MessageId message, WordP
         if (typed == nullptr) {
             return 1;
         }
-        return setContents(QString::fromLatin1(typed, static_cast<qsizetype>(word))) ? 0 : 1;
+        return setContents(EngineText::decode(typed, static_cast<qsizetype>(word))) ? 0 : 1;
     }
     case NumberMsg::ThreeZero:
         threeZero();
         return 0;
+    case Msg::SetSelText:
+        return replaceSelection(textFromParam(param)) ? 0 : 1;
     default:
         return std::nullopt;
     }
+}
+
+bool NumberEngine::replaceSelection(const QString& replacement) {
+    // The whole resulting text must pass as typing would let it stand and as a value put
+    // would take it; else nothing changes.
+    if (isReadOnly()) {
+        return false;
+    }
+    const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const qsizetype length = hasSelectedText() ? selectedText().size() : 0;
+    const QString candidate = QString(text()).replace(start, length, replacement);
+    if (!isTypedNumberPrefix(candidate, m_format, integerLimit()) || !setContents(candidate)) {
+        return false;
+    }
+    end(false);
+    return true;
 }
 
 std::optional<MessageResult> NumberEngine::formatMessage(MessageId message, WordParam word) {
@@ -158,7 +197,10 @@ std::optional<MessageResult> NumberEngine::formatMessage(MessageId message, Word
             return 1;
         }
         m_format.decimalPlaces = places;
-        setValue(m_value ? std::optional(m_value->rounded(places)) : std::nullopt);
+        // Only the display follows the places: the held value keeps its decimals, so no
+        // change is reported.
+        const QSignalBlocker quiet(this);
+        redisplay();
         return 0;
     }
     case NumberMsg::SetMinusSign:
@@ -219,7 +261,14 @@ DecimalNumber NumberEngine::lowerLimit() const {
     return std::max(m_minimum, largestWith(integerLimit(), m_format.decimalPlaces).negated());
 }
 
+bool NumberEngine::showsHeldValue() const {
+    return text() == formatNumber(m_value, m_format);
+}
+
 std::optional<DecimalNumber> NumberEngine::currentValue() const {
+    if (showsHeldValue()) {
+        return m_value; // with any decimals beyond those shown
+    }
     const ParsedNumber typed = parseNumber(text(), m_format);
     switch (typed.kind) {
     case ParsedNumber::Kind::Number:
@@ -233,7 +282,8 @@ std::optional<DecimalNumber> NumberEngine::currentValue() const {
 }
 
 MessageResult NumberEngine::setValueFromVariant(LongParam param) {
-    const OfferedNumber offered = offeredNumber(reinterpret_cast<const com::Variant*>(param));
+    const OfferedNumber offered =
+        offeredNumber(reinterpret_cast<const com::Variant*>(param), m_format);
     switch (offered.kind) {
     case OfferedNumber::Kind::Unusable:
         return NumberMsg::kRefusedBase;
@@ -245,8 +295,16 @@ MessageResult NumberEngine::setValueFromVariant(LongParam param) {
     case OfferedNumber::Kind::Number:
         break;
     }
-    const DecimalNumber held = offered.value.rounded(m_format.decimalPlaces);
+    // Held as given, so that a value replayed after its places were lowered comes back the
+    // same; both it and what it shows as must fit the places and the range.
+    const DecimalNumber held =
+        withinLimit(offered.value, reinterpret_cast<const com::Variant*>(param),
+                    largestWith(integerLimit(), m_format.decimalPlaces))
+            .value_or(offered.value);
     if (const MessageResult refusal = checkValue(held)) {
+        return refusal;
+    }
+    if (const MessageResult refusal = checkValue(held.rounded(m_format.decimalPlaces))) {
         return refusal;
     }
     setValue(held);
@@ -254,12 +312,18 @@ MessageResult NumberEngine::setValueFromVariant(LongParam param) {
 }
 
 MessageResult NumberEngine::setBound(MessageId message, LongParam param) {
-    const OfferedNumber offered = offeredNumber(reinterpret_cast<const com::Variant*>(param));
-    const DecimalNumber widest = largestWith(kMostIntegerPlaces, kMostDecimalPlaces);
-    if (offered.kind != OfferedNumber::Kind::Number || offered.value.magnitude() > widest) {
+    const OfferedNumber offered =
+        offeredNumber(reinterpret_cast<const com::Variant*>(param), m_format);
+    if (offered.kind != OfferedNumber::Kind::Number) {
         return 1;
     }
-    (message == NumberMsg::SetMinValue ? m_minimum : m_maximum) = offered.value;
+    const std::optional<DecimalNumber> bound =
+        withinLimit(offered.value, reinterpret_cast<const com::Variant*>(param),
+                    largestWith(kMostIntegerPlaces, kMostDecimalPlaces));
+    if (!bound) {
+        return 1;
+    }
+    (message == NumberMsg::SetMinValue ? m_minimum : m_maximum) = *bound;
     return 0;
 }
 
@@ -327,6 +391,9 @@ QColor NumberEngine::textColour() const {
 }
 
 void NumberEngine::commitTypedText() {
+    if (showsHeldValue()) {
+        return; // nothing typed: a value with more decimals than shown stays as it is
+    }
     const ParsedNumber typed = parseNumber(text(), m_format);
     if (typed.kind == ParsedNumber::Kind::Invalid) {
         redisplay();

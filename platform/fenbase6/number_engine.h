@@ -17,8 +17,9 @@ namespace tarnwick::fenbase6 {
 //
 // Choices of this engine:
 // - Integer places 0 means the most a field holds, 15; decimal places 0 means whole numbers.
-//   Counts of 0..15 and 0..14 are accepted. A value is held rounded to the decimal places,
-//   halves away from zero; fewer places round the held value.
+//   Counts of 0..15 and 0..14 are accepted. A typed value is taken rounded to the decimal
+//   places, halves away from zero; a value set by message is held as given. The places
+//   change only how a value shows.
 // - Typing is checked key by key: a character that is no number character, or that would give
 //   more integer or decimal digits than the places allow, is refused with 0x1801.
 // - A typed value outside [minimum, maximum] is reported with 0x3035 when it is taken; with
@@ -64,6 +65,8 @@ private:
     // The largest magnitude the places allow, within the range.
     DecimalNumber upperLimit() const;
     DecimalNumber lowerLimit() const;
+    // Whether the text is the display of the held value (nothing typed since).
+    bool showsHeldValue() const;
     // The value the field's text stands for now (the held one while the text is no number).
     std::optional<DecimalNumber> currentValue() const;
     MessageResult setValueFromVariant(LongParam param);
@@ -72,6 +75,8 @@ private:
     MessageResult checkValue(const std::optional<DecimalNumber>& value) const;
     void setValue(const std::optional<DecimalNumber>& value);
     void threeZero();
+    // The selection (or the caret) replaced as a SelText put asks; false when refused.
+    bool replaceSelection(const QString& replacement);
     void commitTypedText();
     bool refusesTyping(const QString& typed) const;
     void step(bool up);

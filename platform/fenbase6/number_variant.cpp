@@ -2,13 +2,12 @@
 
 #include "com/com_error.h"
 #include "com/variant.h"
-#include "number_text.h"
 
 #include <cmath>
 
 namespace tarnwick::fenbase6 {
 
-OfferedNumber offeredNumber(const com::Variant* offered) {
+OfferedNumber offeredNumber(const com::Variant* offered, const NumberFormat& format) {
     if (offered == nullptr) {
         return {};
     }
@@ -16,7 +15,7 @@ OfferedNumber offeredNumber(const com::Variant* offered) {
         return {OfferedNumber::Kind::Null, {}};
     }
     if (offered->type() == com::VariantType::String) {
-        const ParsedNumber parsed = parseNumber(offered->toString(), NumberFormat{});
+        const ParsedNumber parsed = parseNumber(offered->toString(), format);
         if (parsed.kind == ParsedNumber::Kind::Empty) {
             return {OfferedNumber::Kind::Null, {}};
         }

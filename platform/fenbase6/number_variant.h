@@ -1,6 +1,7 @@
 #pragma once
 
 #include "number_decimal.h"
+#include "number_text.h"
 
 #include <optional>
 
@@ -12,7 +13,8 @@ class Variant;
 namespace tarnwick::fenbase6 {
 
 // What a variant offered as a value or bound holds. Null and empty text are Null; text is read
-// exactly ("0.1", "-3", with "." as the point), other text and every other type by the
+// exactly as typed into the field ("0.1", "-3", with the field's decimal point or "."), other
+// text and every other type by the
 // automation conversion to a double (so "1e3", integers and booleans count); what converts to
 // nothing, or to an infinity or NaN, is unusable; a finite number too large to hold is
 // TooLarge.
@@ -22,8 +24,8 @@ struct OfferedNumber {
     DecimalNumber value;
 };
 
-// A null address is unusable.
-OfferedNumber offeredNumber(const com::Variant* offered);
+// A null address is unusable. `format` gives the decimal point of text.
+OfferedNumber offeredNumber(const com::Variant* offered, const NumberFormat& format);
 
 // Writes `value` as a double, or Null, into the variant at `out` (nothing for a null address).
 void fillNumberVariant(com::Variant* out, const std::optional<DecimalNumber>& value);

@@ -24,6 +24,11 @@ constexpr bool isSystemColor(std::uint32_t colour) {
     return (colour & kSystemFlag) != 0;
 }
 
+// Whether a system colour names an index without meaning (any plain colour passes).
+constexpr bool isUnknownSystemColor(std::uint32_t colour) {
+    return isSystemColor(colour) && (colour & ~kSystemFlag) > kLastSystemIndex;
+}
+
 // A plain colour (top byte 0) or a system colour with a known index.
 constexpr bool isValid(std::uint32_t colour) {
     return isSystemColor(colour) ? (colour & ~kSystemFlag) <= kLastSystemIndex

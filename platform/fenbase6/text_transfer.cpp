@@ -1,12 +1,17 @@
 #include "text_transfer.h"
 
-#include <algorithm>
+#include "engine_text_codec.h"
+
+#include <cstring>
 
 namespace tarnwick::fenbase6 {
 
 QString textFromParam(LongParam param) {
-    const auto* text = reinterpret_cast<const char*>(param);
-    return text != nullptr ? QString::fromLatin1(text) : QString();
+    return EngineText::decode(reinterpret_cast<const char*>(param));
+}
+
+MessageResult crossingLength(const QString& text) {
+    return static_cast<MessageResult>(text.toUtf8().size());
 }
 
 MessageResult copyTextToParam(const QString& text, LongParam param, std::size_t limit) {
@@ -14,11 +19,10 @@ MessageResult copyTextToParam(const QString& text, LongParam param, std::size_t 
     if (buffer == nullptr) {
         return 0;
     }
-    const std::size_t count = std::min(static_cast<std::size_t>(text.size()), limit);
-    for (std::size_t i = 0; i < count; ++i) {
-        const char16_t c = text.at(static_cast<qsizetype>(i)).unicode();
-        buffer[i] = c <= 0xFF ? static_cast<char>(static_cast<unsigned char>(c)) : '?';
-    }
+    const QByteArray bytes = text.toUtf8();
+    const qsizetype count = EngineText::fittingLength(
+        bytes, static_cast<qsizetype>(std::min<std::size_t>(limit, 0x7FFFFFFF)));
+    std::memcpy(buffer, bytes.constData(), static_cast<std::size_t>(count));
     buffer[count] = '\0';
     return static_cast<MessageResult>(count);
 }

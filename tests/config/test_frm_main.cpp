@@ -49,6 +49,7 @@ TEST_F(MainWindowTest, CommandBarHasTheMenusToolbarDescriptionsAndStatusPanes) {
         menus << menu->text() + QStringLiteral(": ") +
                      actionList(menu->menu()->actions()).join(QStringLiteral(" | "));
     EXPECT_EQ(menus, QStringList({QStringLiteral("&File: &Open... | &Save | Save &As... | - | "
+                                                 "&Compare with File... | - | "
                                                  "Import &Ovin Settings... | - | E&xit"),
                                   QStringLiteral("&Stavik: &Download... | &Upload..."),
                                   QStringLiteral("&Help: &Contents | &Index | &Search | - | "

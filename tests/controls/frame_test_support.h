@@ -67,7 +67,8 @@ public:
 };
 
 // The real library's table with its engines replaced by recording ones; the last engine
-// made is `lastEngine`.
+// made for a control's window is `lastEngine` (hidden ones, made to draw or to ask the
+// engine without a window, come and go).
 struct RecordingApi {
     static RecordingEngine*& lastEngine() {
         static RecordingEngine* engine = nullptr;
@@ -78,8 +79,11 @@ struct RecordingApi {
         static const fenbase6::FenBase6Api api{
             fenbase6::kFenBase6ApiVersion,
             [](const char*, QWidget* parent) -> fenbase6::FenEngine* {
-                lastEngine() = new RecordingEngine(parent);
-                return lastEngine();
+                auto* engine = new RecordingEngine(parent);
+                if (parent != nullptr) {
+                    lastEngine() = engine;
+                }
+                return engine;
             },
             [](const com::Guid& clsid) { return realApi().createObject(clsid); },
             [] { return realApi().canUnloadNow(); }};

@@ -5,6 +5,7 @@ Run by ctest with FENHOST, REGTOOL, PYTHONPATH and FRAME_TEST_LIBRARY set.
 """
 
 import os
+import shutil
 import struct
 import unittest
 
@@ -102,6 +103,29 @@ class FenhostScript(FenhostScriptCase):
         self.assertEqual(self.fenhost("create Holm.FrameTest6 t1\n"),
                          'error 429: Component cannot create object: no class is registered as '
                          '"Holm.FrameTest6"\n')
+
+    def test_message_boxes_are_printed_and_answered(self):
+        # A copy of the library in a folder without the base library, which is not on the
+        # search path either: it shows "GetLastError" once and refuses to load.
+        alone = self.path("alone")
+        os.mkdir(alone)
+        copy = shutil.copy(LIBRARY, alone)
+        base = shutil.copy(os.path.join(os.path.dirname(LIBRARY), "libfenbase6.so"), alone)
+        self.env["LD_LIBRARY_PATH"] = ""
+        self.assertEqual(self.regtool("register", copy).returncode, 0)
+        os.remove(base)
+        lines = self.fenhost("create Holm.FrameTest6 t1\nget t1.Text\n").splitlines()
+        self.assertEqual(len(lines), 3, lines)
+        self.assertTrue(lines[0].startswith("message GetLastError: "), lines)
+        self.assertIn("libfenbase6.so", lines[0])
+        self.assertTrue(lines[1].startswith("error 429: "), lines)
+
+        # The About box of a control that loads is answered the same way.
+        self.assertEqual(self.regtool("register", LIBRARY).returncode, 0)
+        lines = self.fenhost("create Holm.FrameTest6 t1\ncall t1.AboutBox\nget t1.AlignHorizontal\n")
+        about = [line for line in lines.splitlines() if line.startswith("message ")]
+        self.assertEqual(len(about), 1, lines)
+        self.assertTrue(lines.endswith("0\n"), lines)
 
 
 if __name__ == "__main__":

@@ -166,7 +166,7 @@ TEST(FramePersistence, LoadedCaptionAndFontAreConnectedAgain) {
     EXPECT_TRUE(other.control->IsDirty());
 }
 
-TEST(FramePersistence, DamagedDataIsRefusedAndLeavesANewControl) {
+TEST(FramePersistence, DamagedDataIsRefusedAndLeavesTheControlAsItWas) {
     ControlFixture f;
     f.put(u"MarginLeft", Variant(std::int16_t{7}));
     const QByteArray saved = savedStream(*f.control);
@@ -175,7 +175,7 @@ TEST(FramePersistence, DamagedDataIsRefusedAndLeavesANewControl) {
     truncated.put(u"MarginLeft", Variant(std::int16_t{5}));
     EXPECT_EQ(errorNumberOf([&] { loadStream(*truncated.control, saved.left(saved.size() - 3)); }),
               STG_E_READFAULT);
-    EXPECT_EQ(truncated.get(u"MarginLeft"), Variant(std::int16_t{1}));
+    EXPECT_EQ(truncated.get(u"MarginLeft"), Variant(std::int16_t{5}));
 
     // A font where the caption belongs.
     QByteArray swapped = saved;
@@ -189,6 +189,8 @@ TEST(FramePersistence, DamagedDataIsRefusedAndLeavesANewControl) {
     const qsizetype alignment = saved.size() - 4 - defaultValueBytes().size();
     outOfRange[alignment] = 7;
     ControlFixture refused;
+    refused.put(u"AlignHorizontal", Variant(std::int32_t{2}));
     EXPECT_EQ(errorNumberOf([&] { loadStream(*refused.control, outOfRange); }), 380);
-    EXPECT_EQ(refused.get(u"AlignHorizontal"), Variant(std::int32_t{0}));
+    EXPECT_EQ(refused.get(u"AlignHorizontal"), Variant(std::int32_t{2}));
+    EXPECT_TRUE(refused.control->IsDirty()); // as it was before the load
 }

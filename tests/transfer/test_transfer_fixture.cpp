@@ -60,6 +60,11 @@ void TransferRig::startDownload() {
 
 void TransferRig::startUpload(const UploadOptions& options) {
     buildEngine();
+    if (options.dryRun) {
+        engine->PreviewUpload(options.changePasswords, options.restoreCalibration,
+                              options.newMaster, options.newUser, options.oldMaster);
+        return;
+    }
     engine->UploadStavik(options.changePasswords, options.restoreCalibration, options.newMaster,
                          options.newUser, options.oldMaster);
 }

@@ -191,6 +191,7 @@ struct UploadOptions {
     QString newMaster;
     QString newUser;
     QString oldMaster;
+    bool dryRun = false; // PreviewUpload instead of UploadStavik
 };
 
 // The local date and time at the virtual clock's zero.

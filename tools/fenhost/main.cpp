@@ -5,6 +5,7 @@
 #include "com/com_error.h"
 #include "control_host.h"
 #include "host_window.h"
+#include "message_box_answerer.h"
 #include "registry/registry_store.h"
 #include "script_runner.h"
 
@@ -25,6 +26,11 @@ int runScript(const QString& path) {
         QTextStream(stderr) << "fenhost: cannot read " << path << '\n';
         return 2;
     }
+    // A message box (a library that cannot load, an About box) is printed and answered.
+    const tarnwick::fenhost::MessageBoxAnswerer answerer(
+        [&out](const QString& caption, const QString& text) {
+            out << "message " << caption << ": " << text << '\n';
+        });
     const tarnwick::registry::RegistryStore store;
     QWidget form;
     tarnwick::fenhost::ControlHost host(

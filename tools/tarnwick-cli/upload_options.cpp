@@ -113,6 +113,10 @@ UploadOptions readUploadOptions(const QStringList& arguments, registry::Registry
         {kNo, QStringLiteral("Stop if the old master password is wrong.")},
         {kProtected, QStringLiteral("Protected-locations file (default: the registry's)."),
          QStringLiteral("FILE")},
+        {QStringLiteral("dry-run"),
+         QStringLiteral("Sign on and read the unit, list what would change, write nothing.")},
+        {QStringLiteral("vocabulary"), QStringLiteral("Vocabulary file for the words listed."),
+         QStringLiteral("FILE")},
     });
     if (!parser.parse(QStringList{QStringLiteral("upload")} + arguments)) {
         throw CliFailure(parser.errorText(), kUsageError);
@@ -134,6 +138,8 @@ UploadOptions readUploadOptions(const QStringList& arguments, registry::Registry
     }
     options.restoreCalibration = parser.isSet(kRestoreCalibration);
     options.protectedLocationsPath = protectedLocationsPath(parser, registry);
+    options.dryRun = parser.isSet(QStringLiteral("dry-run"));
+    options.vocabularyPath = vocabularyPath(parser.value(QStringLiteral("vocabulary")));
     return options;
 }
 

@@ -78,6 +78,10 @@ public:
     // there is no current file. True when the file was written.
     bool SaveSettings(bool askForName);
 
+    // Opens the Compare window on a settings file, asking for one when `path` is empty. The
+    // file is only read; what the user takes from it becomes unsaved changes here.
+    void CompareWithFile(const QString& path = {});
+
     bool changedMark() const { return m_changed; }
     // Edits were stored into the image (before a save or an upload) that no file holds yet.
     bool unsavedInImage() const { return m_unsavedInImage; }
@@ -112,6 +116,9 @@ private:
     void runCommand(const std::function<void()>& command);
     void upload();
     void showAbout();
+    // What the window shows now, open cell edits included.
+    const SiteConfig& windowConfig();
+    void takeFromFile(const SiteConfig& file, const QStringList& paths);
 
     ModTarnwick& m_program;
     MainWindowServices m_services;

@@ -1,9 +1,13 @@
 // The command bar's commands: settings files, transfers, help and the About box.
 
+#include "config/config_changes.h"
+#include "config/config_diff.h"
 #include "config/settings_file.h"
 #include "config/site_config_codec.h"
+#include "config/ui/frm_compare.h"
 #include "config/ui/local_options_tab.h"
 #include "frm_main.h"
+#include "shell/application_title.h"
 #include "shell/file_dialog_text.h"
 #include "shell/prompter.h"
 #include "shell/trap_errors.h"
@@ -37,6 +41,7 @@ void frmMain::connectCommands() {
     });
     connect(c.miSave, &QAction::triggered, this, [this] { SaveSettings(false); });
     connect(c.miSaveAs, &QAction::triggered, this, [this] { SaveSettings(true); });
+    connect(c.miCompare, &QAction::triggered, this, [this] { CompareWithFile(); });
     connect(c.miExit, &QAction::triggered, this, [this] { runCommand([this] { close(); }); });
     connect(c.miDownload, &QAction::triggered, this, [this] {
         runCommand([this] {
@@ -141,6 +146,68 @@ bool frmMain::SaveSettings(bool askForName) {
     });
     refreshTitle();
     return saved;
+}
+
+const SiteConfig& frmMain::windowConfig() {
+    commitOpenEdits();
+    gatherWidgets();
+    return m_config;
+}
+
+void frmMain::CompareWithFile(const QString& path) {
+    runCommand([&] {
+        QString file = path;
+        if (file.isEmpty()) {
+            FileDialogOptions options;
+            options.filter = kSettingsFilter;
+            options.initialFolder = m_program.settings.SaveFileDir;
+            const auto chosen = m_services.prompter.openFile(options);
+            if (!chosen)
+                return;
+            file = *chosen;
+        }
+        const auto record = readSettingsFile(file);
+        if (!record) {
+            m_services.prompter.information(
+                QStringLiteral("%1 is not a Tarnwick settings file, or it is damaged.")
+                    .arg(QFileInfo(file).fileName()),
+                kApplicationTitle);
+            return;
+        }
+        const SiteConfig fileConfig = decodeSiteConfig(record->image, record->destSL);
+        auto* compare = new frmCompare(file, this);
+        compare->setAttribute(Qt::WA_DeleteOnClose);
+        const auto refresh = [this, compare, fileConfig] {
+            compare->showDifferences(diffConfigs(windowConfig(), fileConfig,
+                                                 m_program.connection.DestSL,
+                                                 m_program.vocabulary));
+        };
+        connect(compare, &frmCompare::takeRequested, compare,
+                [this, fileConfig, refresh](const QStringList& paths) {
+                    runCommand([&] {
+                        takeFromFile(fileConfig, paths);
+                        refresh();
+                    });
+                });
+        refresh();
+        compare->show();
+    });
+}
+
+void frmMain::takeFromFile(const SiteConfig& file, const QStringList& paths) {
+    const TakenFields taken = takeFields(windowConfig(), file, paths, m_program.connection.DestSL,
+                                         m_program.vocabulary);
+    // Unsaved until the user saves or uploads, whatever the image holds.
+    m_changed = true;
+    showConfig(taken.config);
+    if (!taken.problems.empty()) {
+        QStringList lines;
+        for (const FieldProblem& problem : taken.problems)
+            lines << problem.line();
+        m_services.prompter.information(
+            QStringLiteral("These values were not taken:\n") + lines.join(QLatin1Char('\n')),
+            kApplicationTitle);
+    }
 }
 
 } // namespace tarnwick

@@ -1,6 +1,7 @@
 #include "frame_test_control.h"
 
 #include "com/com_error.h"
+#include "fenbase6/engine_text_codec.h"
 #include "frame/common_dispids.h"
 #include "frame/common_members.h"
 #include "frame/property_archive.h"
@@ -91,7 +92,7 @@ QString FrameTestControl::engineText() const {
     }
     QByteArray buffer(static_cast<qsizetype>(length + 1), '\0');
     engine().send(MaskMsg::GetText, length + 1, reinterpret_cast<LongParam>(buffer.data()));
-    return QString::fromLatin1(buffer.constData());
+    return fenbase6::EngineText::decode(buffer.constData());
 }
 
 std::optional<Variant> FrameTestControl::getOwn(DispId id) {
@@ -110,7 +111,7 @@ bool FrameTestControl::putOwn(DispId id, const Variant& value) {
     switch (id) {
     case FrameTestDispIds::Text: {
         const QString text = value.toString();
-        const QByteArray bytes = text.toLatin1();
+        const QByteArray bytes = text.toUtf8();
         if (engine().send(MaskMsg::SetText, 0, reinterpret_cast<LongParam>(bytes.constData())) ==
             1) {
             refuse();
@@ -161,11 +162,12 @@ void FrameTestControl::persist(PropertyArchive& archive) {
     archive.string(QStringLiteral("Text"), m_text);
 }
 
-void FrameTestControl::replayOwn(const EngineLink& link) {
+bool FrameTestControl::replayOwn(const EngineLink& link) {
     link.send(MaskMsg::SetErrorBeep, settings().errorBeep ? 1 : 0);
     link.send(MaskMsg::SetMoveOnLRKey, static_cast<WordParam>(settings().moveOnLRKey));
-    const QByteArray bytes = m_text.value_or(QString()).toLatin1();
+    const QByteArray bytes = m_text.value_or(QString()).toUtf8();
     link.send(MaskMsg::SetText, 0, reinterpret_cast<LongParam>(bytes.constData()));
+    return true;
 }
 
 bool FrameTestControl::keyAction(std::int32_t action, std::int32_t, std::int32_t,

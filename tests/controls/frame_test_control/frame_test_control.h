@@ -51,7 +51,7 @@ protected:
                                         std::span<const com::Variant> args) override;
     void initNewOwn() override { m_text.reset(); }
     void persist(PropertyArchive& archive) override;
-    void replayOwn(const EngineLink& link) override;
+    bool replayOwn(const EngineLink& link) override;
     bool keyAction(std::int32_t action, std::int32_t keyCode, std::int32_t shift,
                    bool leftButtonDown) override;
     void engineNotification(std::uint16_t code, fenbase6::LongParam param) override;

@@ -75,7 +75,7 @@ True
 error 394: Get not supported (write-only property)
 error 394: Get not supported (write-only property)
 event n1.Change()
-12.35
+12.345
 "12,35"
 error 380: Invalid property value.
 event n1.Change()
@@ -146,7 +146,6 @@ get n2.Text
 SECOND_EXPECTED = """\
 event n1.Change()
 event n1.Change()
-event n1.Change()
 37.25
 event n1.KeyDown(KeyCode=38, Shift=0)
 event n1.SpinUp()
@@ -215,11 +214,101 @@ event n2.Change()
 event n2.Change()
 event n2.Change()
 event n2.Change()
-event n2.Change()
-event n2.Change()
-event n2.Change()
 7
 "7,00"
+"""
+
+# What goes in comes back: bounds beyond 15 nines through both forms, SelText under the number
+# rules, places that change only the display, text in the control's decimal point, the colour
+# and icon put rules, and a load the engine refuses.
+ROUND_TRIP_SCRIPT = """\
+# bounds beyond 15 nines come back from both forms
+create Holm.NumLite6 n1
+set n1.DecimalPlaces 14
+set n1.MaxValue 999999999999999.5
+set n1.MinValue "-999999999999999.99999999999999"
+save n1 stream wide.bin
+save n1 bag wide.json
+create Holm.NumLite6 n2
+load n2 stream wide.bin
+get n2.MaxValue
+get n2.MinValue
+load n2 bag wide.json
+get n2.MaxValue
+save n2 stream wide-again.bin
+# SelText under the number rules
+create Holm.NumLite6 n3
+set n3.MaxValue 10
+set n3.IntegerPlaces 2
+set n3.Value 7
+set n3.SelStart 0
+set n3.SelLength 9
+set n3.SelText "--"
+set n3.SelText "500"
+set n3.SelText "12345"
+get n3.Text
+get n3.Value
+set n3.ReadOnly True
+set n3.SelText 3
+get n3.Value
+set n3.ReadOnly False
+# fewer places change only the display
+set n3.DecimalPlaces 2
+set n3.Value 1.25
+set n3.DecimalPlaces 1
+get n3.Text
+get n3.Value
+set n3.DecimalPlaces 2
+get n3.Text
+# text in the control's decimal point
+set n3.DecimalPoint ","
+set n3.Value "4,25"
+get n3.Value
+bind n3
+field set "3,5"
+field push
+field pull
+field get
+# colours and the mouse icon
+set n3.NegativeColor &H12345678
+get n3.NegativeColor
+set n3.MouseIcon 5
+# a load the engine refuses changes nothing
+load n3 bag point.json
+get n3.DecimalPoint
+get n3.Value
+"""
+
+ROUND_TRIP_EXPECTED = """\
+1E+15
+-1E+15
+1E+15
+event n3.Change()
+event n3.Change()
+error 380: Invalid property value.
+error 380: Invalid property value.
+error 380: Invalid property value.
+"7"
+7
+error 380: Invalid property value.
+7
+event n3.Change()
+"1.3"
+1.25
+"1.25"
+event n3.Change()
+event n3.Change()
+4.25
+event n3.Change()
+"3,5" clean
+305419896
+error 380: Invalid property value.
+event n3.Change()
+event n3.Change()
+event n3.Change()
+error 380: Invalid property value.
+","
+3.5
 """
 
 
@@ -241,6 +330,15 @@ class NumLiteScript(FenhostScriptCase):
 
         self.assertEqual(self.regtool("unregister", LIBRARY).returncode, 0)
         self.assertNotEqual(self.regtool("query", r"HKCR\Holm.NumLite6\CurVer", "").returncode, 0)
+
+    def test_what_goes_in_comes_back(self):
+        self.assertEqual(self.regtool("register", LIBRARY).returncode, 0)
+        with open(self.path("point.json"), "w", encoding="utf-8") as bag:
+            bag.write('[{"name": "DecimalPoint", "type": "String", "value": "5"}]\n')
+        self.assertEqual(self.fenhost(ROUND_TRIP_SCRIPT), ROUND_TRIP_EXPECTED)
+        # The widest bounds printed alike; the saved data shows they came back exactly.
+        self.assertEqual(self.read("wide.bin"), self.read("wide-again.bin"))
+        self.assertIn(struct.pack("<d", 999999999999999.5), self.read("wide.bin"))
 
 
 if __name__ == "__main__":

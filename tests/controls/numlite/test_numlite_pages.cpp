@@ -92,6 +92,24 @@ TEST(NumLiteValuePage, AppliesMaximumMinimumAndValueAndShowsNull) {
                 ValueRangeProblem::None);
 }
 
+TEST(NumLiteValuePage, AppliesTheMaximumBeforeTheMinimumAndTheValueLast) {
+    ValuePageFixture f;
+    auto sink = makeObject<com::test::PropertySink>();
+    IConnectionPoint* point = nullptr;
+    f.control->FindConnectionPoint(IPropertyNotifySink::kIid, &point);
+    const auto connected = ComPtr<IConnectionPoint>::adopt(point);
+    std::uint32_t cookie = 0;
+    connected->Advise(sink->unknown(), &cookie);
+    f.window->minimum().setValue(Variant(1.0));
+    f.window->maximum().setValue(Variant(2.0));
+    f.window->value().setValue(Variant(1.5));
+    EXPECT_TRUE(f.page->Apply());
+    connected->Unadvise(cookie);
+    EXPECT_EQ(sink->changed, (std::vector<DispId>{NumLiteDispIds::MaxValue,
+                                                  NumLiteDispIds::MinValue,
+                                                  NumLiteDispIds::Value}));
+}
+
 TEST(NumLitePages, PagesShowTheControlAndTheSpinObject) {
     NumLiteFixture f;
     const auto spin = f.spin();

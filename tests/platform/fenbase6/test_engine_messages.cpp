@@ -70,6 +70,18 @@ TEST_P(CommonMessages, TextMessagesFillBuffersOfTheGivenSize) {
     EXPECT_EQ(fixture.send(0x7FFF), 0); // unknown messages answer 0
 }
 
+TEST(EngineTextBoundary, TextCrossesInUtf8AndIsNeverCutInsideACharacter) {
+    EngineFixture fixture(kMaskEngineClass);
+    EXPECT_EQ(fixture.sendText(MaskMsg::SetValue, "a\xE3\x81\x82" "b"), 0); // "a", U+3042, "b"
+    EXPECT_EQ(fixture.send(Msg::GetTextLength), 5);
+    char buffer[8];
+    EXPECT_EQ(fixture.send(Msg::GetText, 8, reinterpret_cast<LongParam>(buffer)), 5);
+    EXPECT_STREQ(buffer, "a\xE3\x81\x82" "b");
+    // Three bytes of room: "a" and no part of the next character.
+    EXPECT_EQ(fixture.send(Msg::GetText, 4, reinterpret_cast<LongParam>(buffer)), 1);
+    EXPECT_STREQ(buffer, "a");
+}
+
 TEST_P(CommonMessages, SelectionMessagesStayInsideTheText) {
     fixture.sendText(Msg::SetText, "12345");
     fixture.send(Msg::SetSelStart, 1);

@@ -58,7 +58,8 @@ TEST_F(NumberEngineTest, BoundsPlacesAndDecimalPointAreCheckedAndShown) {
     EXPECT_EQ(fixture.send(NumberMsg::SetMinusSign, 0), 0);
     EXPECT_EQ(edit()->text(), QStringLiteral("(4,26)"));
     EXPECT_EQ(get(NumberMsg::GetInteger), Variant(-4.0));
-    EXPECT_EQ(get(NumberMsg::GetDecimal), Variant(-0.26)); // exact, not -0.2599999...
+    // Held as given, only shown with the places; exact, not -0.2559999...
+    EXPECT_EQ(get(NumberMsg::GetDecimal), Variant(-0.256));
 }
 
 TEST_F(NumberEngineTest, ClearFollowsTheClearActionAndThreeZeroMultiplies) {
@@ -138,10 +139,12 @@ TEST_F(NumberEngineTest, ExactDecimalsReachTheTextAndTheValue) {
     EXPECT_EQ(put(NumberMsg::SetValue, Variant(-1e16)), NumberMsg::kRefusedBase + 1);
     EXPECT_EQ(put(NumberMsg::SetValue, Variant(1e300)), NumberMsg::kRefusedBase + 1);
     EXPECT_EQ(put(NumberMsg::SetMaxValue, Variant(1e16)), 1);
-    // Fewer places round the held value; an integer-place count it no longer fits nulls it.
+    // Fewer places round only the display; an integer-place count the value no longer fits
+    // nulls it.
     put(NumberMsg::SetValue, Variant(12.34));
     fixture.send(NumberMsg::SetDecimalPlaces, 1);
-    EXPECT_EQ(get(NumberMsg::GetValue), Variant(12.3));
+    EXPECT_EQ(edit()->text(), QStringLiteral("12.3"));
+    EXPECT_EQ(get(NumberMsg::GetValue), Variant(12.34));
     fixture.send(NumberMsg::SetIntegerPlaces, 1);
     EXPECT_TRUE(get(NumberMsg::GetValue).isNull());
 }
