@@ -14,6 +14,12 @@
 #include <cstdint>
 #include <cstdlib>
 
+// Loading tries settings on a hidden engine, which loads fonts; fontconfig keeps its caches
+// until the process ends, which the leak checker would otherwise report at exit.
+extern "C" __attribute__((visibility("default"))) const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+
 namespace tarnwick::fuzz {
 
 // Starts Qt offscreen and loads the base library from the build tree.

@@ -50,6 +50,10 @@ protected:
     std::optional<com::Variant> callOwn(com::DispId id,
                                         std::span<const com::Variant> args) override;
     void initNewOwn() override { m_text.reset(); }
+    std::any ownState() override { return m_text; }
+    void restoreOwnState(const std::any& state) override {
+        m_text = std::any_cast<std::optional<QString>>(state);
+    }
     void persist(PropertyArchive& archive) override;
     bool replayOwn(const EngineLink& link) override;
     bool keyAction(std::int32_t action, std::int32_t keyCode, std::int32_t shift,
