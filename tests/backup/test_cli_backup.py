@@ -89,15 +89,17 @@ class CliBackup(unittest.TestCase):
         # The two good units ran side by side: one download's time, not two.
         self.assertLess(max(results["site0"]["seconds"], results["site1"]["seconds"]), 140)
 
-        second = self.backup(inventory, "--only", "site0,site1")
-        self.assertEqual(second.returncode, 0, second.stderr)
+        second = self.backup(inventory)
+        self.assertEqual(second.returncode, 1, second.stderr)
         self.assertEqual([f for f in self.files() if f.endswith(".stv")], backups)
         with open(os.path.join(self.out, "backup-report.json"), encoding="utf-8") as f:
             report = json.load(f)
-        self.assertTrue(report["ok"])
-        self.assertEqual([u["result"] for u in report["units"]], ["unchanged", "unchanged"])
-        # A unit that is not reached leaves its port closed and its image untouched.
+        self.assertEqual([u["result"] for u in report["units"]],
+                         ["unchanged", "unchanged", "failed"])
+        # The unit with the wrong password was never read, only asked who it is.
+        self.units[2].stop()
         self.assertEqual(self.units[2].read_requests(), [])
+        self.assertTrue(self.units[2].frames_in())
 
     def test_refusals(self):
         self.start_units(1)
@@ -107,7 +109,6 @@ class CliBackup(unittest.TestCase):
         self.assertIn("chmod 600", result.stderr)
         self.assertIn("others can read it", result.stderr)
         self.assertFalse(os.path.exists(self.out))
-        self.assertEqual(self.units[0].frames(), [])
 
         # Every bad entry named, nothing started.
         with open(inventory, "w", encoding="ascii") as f:
@@ -121,6 +122,9 @@ class CliBackup(unittest.TestCase):
         lines = result.stderr.splitlines()
         self.assertTrue(any('"a": unknown key "pasword"' in line for line in lines), lines)
         self.assertTrue(any('"b": "site" must be a site letter' in line for line in lines), lines)
+        self.assertFalse(os.path.exists(self.out))
+        # Nothing reached the unit's line.
+        self.units[0].stop()
         self.assertEqual(self.units[0].frames(), [])
 
 
