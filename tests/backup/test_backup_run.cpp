@@ -1,7 +1,11 @@
 #include "backup_rig.h"
 
+#include "backup/backup_report.h"
 #include "config/settings_file.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -96,6 +100,19 @@ TEST(BackupRun, AWrongPasswordFailsThatUnitOnlyAndIsNamed) {
     EXPECT_TRUE(rig.files(QStringLiteral("locked")).isEmpty());
     EXPECT_FALSE(rig.run->succeeded());
     EXPECT_FALSE(rig.transfers.line(QStringLiteral("/dev/ttyS2")).portOpen());
+
+    // The summary and the report name the failure and its reason.
+    const QStringList table = backup::summaryTable(rig.run->results());
+    ASSERT_EQ(table.size(), 3);
+    EXPECT_TRUE(table[1].startsWith(QStringLiteral("good    backed up ")));
+    EXPECT_TRUE(table[2].startsWith(QStringLiteral("locked  failed (2 tries)")));
+    EXPECT_TRUE(table[2].endsWith(locked.message));
+    const QJsonObject report =
+        QJsonDocument::fromJson(backup::reportJson(rig.run->results(), {}, {}, false)).object();
+    EXPECT_FALSE(report.value(QStringLiteral("ok")).toBool());
+    const QJsonObject failed = report.value(QStringLiteral("units")).toArray().at(1).toObject();
+    EXPECT_EQ(failed.value(QStringLiteral("result")).toString(), QStringLiteral("failed"));
+    EXPECT_EQ(failed.value(QStringLiteral("error")).toString(), locked.message);
 }
 
 TEST(BackupRun, AnUnchangedUnitWritesNoFileAndAChangedOneNamesItsFields) {

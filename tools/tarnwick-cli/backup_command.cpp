@@ -141,10 +141,14 @@ private:
     const registry::RegistryStore& m_registry;
 };
 
-// A device reached by two paths (a link and its target) is one line.
-QString portKey(const QString& port) {
-    const QString canonical = QFileInfo(port).canonicalFilePath();
-    return canonical.isEmpty() ? port : canonical;
+// One line however it is named: a modem's name and its device path, or a link and its
+// target.
+std::function<QString(const QString&)> portKeys(const registry::RegistryStore& registry) {
+    return [resolve = registryDeviceResolver(registry)](const QString& port) {
+        const QString device = resolve(port);
+        const QString canonical = QFileInfo(device).canonicalFilePath();
+        return canonical.isEmpty() ? device : canonical;
+    };
 }
 
 } // namespace
@@ -163,8 +167,8 @@ int runBackup(const QStringList& arguments) {
     const auto nowUtc = [] { return QDateTime::currentDateTimeUtc(); };
     const QDateTime startedAt = nowUtc();
 
-    backup::BackupRun run(inventory.entries, {options.jobs, options.retries, portKey}, transfers,
-                          store, scheduler, nowUtc);
+    backup::BackupRun run(inventory.entries, {options.jobs, options.retries, portKeys(*registry)},
+                          transfers, store, scheduler, nowUtc);
     BackupProgress progress(run);
     run.setEvents(progress.events([] { QCoreApplication::exit(0); }));
     InterruptNotifier interrupts;
