@@ -43,8 +43,8 @@ QStringList summaryTable(const std::vector<UnitResult>& results) {
         }
         rows.push_back({r.name, status, durationText(r.duration), detail(r)});
     }
-    std::vector<qsizetype> widths;
-    for (int column = 0; column < 3; ++column) {
+    QList<qsizetype> widths;
+    for (qsizetype column = 0; column < 3; ++column) {
         qsizetype width = heads[column].size();
         for (const QStringList& row : rows) {
             width = std::max(width, row[column].size());
@@ -53,7 +53,7 @@ QStringList summaryTable(const std::vector<UnitResult>& results) {
     }
     const auto line = [&widths](const QStringList& cells) {
         QString text;
-        for (int column = 0; column < 3; ++column) {
+        for (qsizetype column = 0; column < 3; ++column) {
             text += cells[column].leftJustified(widths[column]) + QStringLiteral("  ");
         }
         return (text + cells[3]).trimmed();
