@@ -1,16 +1,19 @@
 #!/usr/bin/env python3
 """tarnwick-cli backup against stavik-sim units on pseudo-terminals.
 
-Usage: test_cli_backup.py CASE, CASE one of: units (real speed, about 4.5 minutes), refusals.
+Usage: test_cli_backup.py CASE, CASE one of: units (real speed, about 4.5 minutes), interrupt,
+refusals.
 Run by ctest with TARNWICK_CLI, STAVIK_SIM and TARNWICK_SOURCE_DIR set.
 """
 
 import json
 import os
 import re
+import signal
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.environ["TARNWICK_SOURCE_DIR"], "tests", "tools"))
@@ -100,6 +103,27 @@ class CliBackup(unittest.TestCase):
         self.units[2].stop()
         self.assertEqual(self.units[2].read_requests(), [])
         self.assertTrue(self.units[2].frames_in())
+
+    def test_interrupt(self):
+        self.start_units(2)
+        inventory = self.inventory(["1234", "1234"])
+        process = subprocess.Popen([CLI, "backup", "--inventory", inventory, "--out", self.out],
+                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
+                                   stdin=subprocess.DEVNULL)
+        time.sleep(8)  # both are reading their units by now
+        process.send_signal(signal.SIGINT)
+        stdout, stderr = process.communicate(timeout=20)
+        self.assertEqual(process.returncode, 130, stderr)
+        self.assertEqual(self.files(), ["backup-report.json"])
+        with open(os.path.join(self.out, "backup-report.json"), encoding="utf-8") as f:
+            report = json.load(f)
+        self.assertTrue(report["cancelled"])
+        self.assertEqual([u["result"] for u in report["units"]], ["cancelled", "cancelled"])
+        self.assertIn("cancelled", stdout)
+        # Both had started reading their units when the interrupt came.
+        for unit in self.units:
+            unit.stop()
+            self.assertTrue(unit.read_requests())
 
     def test_refusals(self):
         self.start_units(1)
