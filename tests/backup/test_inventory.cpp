@@ -49,14 +49,13 @@ TEST(Inventory, ReadsEntriesWithDefaultsAndConnectionFiles) {
     EXPECT_EQ(inventory.entries[2].connection,
               (CurrentConnection{QStringLiteral("4321"), QStringLiteral("222222"),
                                  QStringLiteral("/dev/ttyUSB0"), QStringLiteral("5551234"), 2, 3}));
-    EXPECT_FALSE(inventory.entries[2].passwordInFile);
     // The entry's own route replaces the file's.
     EXPECT_EQ(inventory.entries[3].connection.Port, QStringLiteral("/dev/ttyS9"));
     EXPECT_EQ(inventory.entries[3].connection.DestSL, 2);
-    EXPECT_TRUE(inventory.holdsPasswords());
+    EXPECT_TRUE(inventory.holdsPasswords);
 
     const Inventory filesOnly = parse(R"({"units": [{"name": "r", "connection_file": "saved.tlc"}]})");
-    EXPECT_FALSE(filesOnly.holdsPasswords());
+    EXPECT_FALSE(filesOnly.holdsPasswords);
 }
 
 TEST(Inventory, NamesEveryBadEntryAndItsProblem) {
@@ -75,6 +74,8 @@ TEST(Inventory, NamesEveryBadEntryAndItsProblem) {
         "text"
     ]})");
     EXPECT_TRUE(inventory.entries.empty());
+    // Bad entries still count, so a readable file with passwords is refused for that first.
+    EXPECT_TRUE(inventory.holdsPasswords);
     const QString all = inventory.problems.join(QLatin1Char('\n'));
     const auto has = [&all](const char* text) { return all.contains(QLatin1String(text)); };
     EXPECT_TRUE(has("unit 2 \"typo\": unknown key \"pasword\"")) << all.toStdString();

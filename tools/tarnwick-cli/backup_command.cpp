@@ -87,7 +87,7 @@ backup::Inventory readInventory(const BackupCommandOptions& options) {
         json, QFileInfo(options.inventory).absolutePath(),
         [](const QString& path) { return ReadConnectionFile(path); });
     struct stat status {};
-    if (inventory.holdsPasswords() && fstat(file.handle(), &status) == 0) {
+    if (inventory.holdsPasswords && fstat(file.handle(), &status) == 0) {
         const QString problem = backup::permissionProblem(options.inventory, status.st_mode);
         if (!problem.isEmpty()) {
             throw CliFailure(problem, kUsageError);

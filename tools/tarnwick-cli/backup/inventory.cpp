@@ -116,7 +116,6 @@ std::optional<InventoryEntry> readEntry(const QJsonObject& object, const QString
     }
     CurrentConnection& c = entry.connection;
     c.Password = password ? *password : (profile ? profile->Password : QString());
-    entry.passwordInFile = password.has_value();
     if (password && password->isEmpty()) {
         reader.problem(QStringLiteral("\"password\" is empty"));
     }
@@ -153,15 +152,6 @@ std::optional<InventoryEntry> readEntry(const QJsonObject& object, const QString
 
 } // namespace
 
-bool Inventory::holdsPasswords() const {
-    for (const InventoryEntry& entry : entries) {
-        if (entry.passwordInFile) {
-            return true;
-        }
-    }
-    return false;
-}
-
 Inventory parseInventory(const QByteArray& json, const QString& baseDir,
                          const ConnectionFileReader& readConnectionFile) {
     Inventory inventory;
@@ -191,6 +181,7 @@ Inventory parseInventory(const QByteArray& json, const QString& baseDir,
     QSet<QString> names;
     for (qsizetype i = 0; i < units.size(); ++i) {
         const QJsonObject object = units.at(i).toObject();
+        inventory.holdsPasswords |= object.contains(QStringLiteral("password"));
         const QString name = object.value(QStringLiteral("name")).toString();
         const QString label = name.isEmpty()
                                   ? QStringLiteral("unit %1").arg(i + 1)
@@ -217,6 +208,7 @@ Inventory parseInventory(const QByteArray& json, const QString& baseDir,
 
 Inventory selectUnits(const Inventory& inventory, const QStringList& names) {
     Inventory chosen;
+    chosen.holdsPasswords = inventory.holdsPasswords;
     for (const QString& name : names) {
         const bool known = std::any_of(inventory.entries.begin(), inventory.entries.end(),
                                        [&name](const InventoryEntry& e) { return e.name == name; });

@@ -19,7 +19,6 @@ namespace tarnwick::backup {
 struct InventoryEntry {
     QString name;
     CurrentConnection connection;
-    bool passwordInFile = false; // the inventory itself holds the password
 };
 
 struct Inventory {
@@ -27,7 +26,8 @@ struct Inventory {
     // One line per bad entry, naming it and the problem; the inventory is usable only when
     // this is empty.
     QStringList problems;
-    bool holdsPasswords() const;
+    // Some unit, good or bad, has its password in the inventory itself.
+    bool holdsPasswords = false;
 };
 
 // Reads a saved connection (.tlc) by its path; throws AppError when it cannot.
