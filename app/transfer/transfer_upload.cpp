@@ -63,7 +63,15 @@ void TransferEngine::PreviewUpload(bool blnChangePass, bool blnRestoreCalib,
     UploadStavik(blnChangePass, blnRestoreCalib, strNewMstr, strNewUsr, strOldMstr);
 }
 
+// The protected locations are checked before the link opens: without them the upload would
+// overwrite the unit's calibration and firmware bytes with the image's.
 void TransferEngine::uploadStartTick() {
+    if (const auto problem = protectedLocationsFileProblem(m_host.protectedLocationsPath())) {
+        Fail(QStringLiteral("The upload will be canceled: the locations that keep the Stavik's "
+                            "own values cannot be read.\r\n") +
+             *problem);
+        return;
+    }
     for (std::size_t b = 0; b < kBlockCount; ++b) {
         m_state.UploadImage[b] = blockOf(m_image, b);
     }

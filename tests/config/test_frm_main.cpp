@@ -179,6 +179,16 @@ TEST_F(MainWindowTest, ALowerCaseSiteLabelStopsTheUploadBeforeTheSettingsDialog)
     EXPECT_EQ(prompter.calls[0].caption, QStringLiteral("Tarnwick"));
     EXPECT_TRUE(connectionDialogs.empty());
     EXPECT_EQ(program.image, before);
+
+    // With a password problem as well, only the password problem is shown.
+    prompter.calls.clear();
+    child<QCheckBox>("chkChangePass").click();
+    QTest::keyClicks(&child<QLineEdit>("txtNewMstrPass", 0), QStringLiteral("22"));
+    child<QAction>("miUpload").trigger();
+    EXPECT_EQ(promptTexts(),
+              QStringList({QStringLiteral("The new Master Password must be 4 digits long.")}));
+    EXPECT_TRUE(connectionDialogs.empty());
+    EXPECT_EQ(program.image, before);
 }
 
 TEST_F(MainWindowTest, UploadChecksPasswordsWarnsThenStoresAndOpensTheSettingsDialog) {

@@ -8,6 +8,7 @@
 #include "config/ui/local_options_tab.h"
 #include "frm_main.h"
 #include "shell/application_title.h"
+#include "shell/file_dialog_text.h"
 #include "shell/prompter.h"
 #include "shell/trap_errors.h"
 #include "shell/ui/frm_about.h"
@@ -25,18 +26,29 @@ const QString kCommandError = QStringLiteral("An error occurred.");
 const QString kOpenError =
     QStringLiteral("Unable to load the Stavik settings. The file may be corrupt.");
 const QString kSettingsFilter = QStringLiteral("Tarnwick Files (*.stv)|*.stv");
+const QString kSettingsSuffix = QStringLiteral("stv");
 
 } // namespace
 
 void frmMain::connectCommands() {
     const MainCommands& c = m_commands;
-    connect(c.miOpen, &QAction::triggered, this, [this] { OpenSettingsFile(); });
+    // Open and Download replace the window's contents: unsaved edits are offered a save first.
+    connect(c.miOpen, &QAction::triggered, this, [this] {
+        runCommand([this] {
+            if (saveOrDiscardChanges())
+                OpenSettingsFile();
+        });
+    });
     connect(c.miSave, &QAction::triggered, this, [this] { SaveSettings(false); });
     connect(c.miSaveAs, &QAction::triggered, this, [this] { SaveSettings(true); });
     connect(c.miCompare, &QAction::triggered, this, [this] { CompareWithFile(); });
     connect(c.miExit, &QAction::triggered, this, [this] { runCommand([this] { close(); }); });
-    connect(c.miDownload, &QAction::triggered, this,
-            [this] { runCommand([this] { m_services.showConnectionSettings(false); }); });
+    connect(c.miDownload, &QAction::triggered, this, [this] {
+        runCommand([this] {
+            if (saveOrDiscardChanges())
+                m_services.showConnectionSettings(false);
+        });
+    });
     connect(c.miUpload, &QAction::triggered, this, [this] { runCommand([this] { upload(); }); });
     const auto help = [this](void (*routine)(QWidget*, const QString&)) {
         return [this, routine] {
@@ -60,7 +72,7 @@ void frmMain::upload() {
     if (!ValidatePasswords() || !ValidateLabels())
         return;
     WarnLimits();
-    StoreValues(m_program.image);
+    storeIntoImage();
     refreshTitle();
     m_services.showConnectionSettings(true);
 }
@@ -73,7 +85,8 @@ void frmMain::showAbout() {
     about->show();
 }
 
-// Opening replaces unsaved edits without asking, as the user chose a file to open.
+// The Open command has offered to save edits before it calls this; the start-up window's
+// open has none to lose.
 bool frmMain::OpenSettingsFile(const QString& path) {
     bool loaded = false;
     trapErrors(m_services.errors, kOpenError, [&] {
@@ -102,6 +115,7 @@ bool frmMain::OpenSettingsFile(const QString& path) {
         connection.Port = record->port;
         connection.SL = record->sl;
         m_program.currentFile = file;
+        m_unsavedInImage = false; // what the image held is replaced
         showConfig(config);
         loaded = true;
     });
@@ -113,19 +127,21 @@ bool frmMain::OpenSettingsFile(const QString& path) {
 bool frmMain::SaveSettings(bool askForName) {
     bool saved = false;
     trapErrors(m_services.errors, kCommandError, [&] {
-        StoreValues(m_program.image);
+        storeIntoImage();
         QString path = m_program.currentFile;
         if (askForName || path.isEmpty()) {
-            const auto chosen =
-                m_services.prompter.saveFile({kSettingsFilter, m_program.settings.SaveFileDir,
-                                              m_localOptions->siteLabel(), true});
+            FileDialogOptions options{kSettingsFilter, m_program.settings.SaveFileDir,
+                                      m_localOptions->siteLabel(), true, kSettingsSuffix};
+            const auto chosen = m_services.prompter.saveFile(options);
             if (!chosen)
                 return;
-            path = *chosen;
+            // A name without an extension would be hidden by the Open dialog's filter.
+            path = withDefaultSuffix(*chosen, kSettingsSuffix);
         }
         writeSettingsFile(path, settingsRecordFor(m_program.connection, m_program.image,
                                                   QDateTime::currentDateTime()));
         m_changed = false;
+        m_unsavedInImage = false;
         saved = true;
     });
     refreshTitle();
