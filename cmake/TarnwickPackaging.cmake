@@ -23,6 +23,12 @@ install(FILES data/tarnwick-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/p
 install(FILES data/tarnwick-logo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME tarnwick.svg)
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarnwick)
+# Nightly backups of an inventory: a user service and timer, installed but never enabled, and
+# an example inventory.
+configure_file(data/tarnwick-backup@.service tarnwick-backup@.service @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tarnwick-backup@.service data/tarnwick-backup@.timer
+        DESTINATION lib/systemd/user)
+install(FILES data/inventory.example.json DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarnwick)
 
 # The Debian package. Its files go where the build was configured to find them. The desktop
 # and MIME databases are refreshed by the triggers of their own packages, so the package has

@@ -29,6 +29,8 @@ EXPECTED = [
     "usr/share/tarnwick/help/tarnwick.qch", "usr/share/tarnwick/registry/HKEY_LOCAL_MACHINE.reg",
     "usr/share/applications/tarnwick.desktop", "usr/share/mime/packages/tarnwick.xml",
     "usr/share/icons/hicolor/scalable/apps/tarnwick.svg",
+    "usr/lib/systemd/user/tarnwick-backup@.service", "usr/lib/systemd/user/tarnwick-backup@.timer",
+    "usr/share/doc/tarnwick/inventory.example.json",
 ]
 
 

@@ -1,4 +1,5 @@
 // tarnwick-cli: the configuration program's file and transfer code without windows.
+#include "backup_command.h"
 #include "cli_support.h"
 #include "compare_commands.h"
 #include "file_commands.h"
@@ -34,7 +35,11 @@ const char* const kUsage =
     "       --new-master Y --new-user Z] [--yes|--no] [--protected FILE] [--dry-run]\n"
     "                                               write a settings file into a unit;\n"
     "                                               connection defaults from the file;\n"
-    "                                               --dry-run lists what it would change\n";
+    "                                               --dry-run lists what it would change\n"
+    "  backup --inventory FILE --out DIR [--jobs N] [--only NAME[,NAME...]]\n"
+    "       [--retries K]                           download many units; a dated file per\n"
+    "                                               unit whose configuration changed;\n"
+    "                                               exit 0 all done, 1 any failed\n";
 
 } // namespace
 
@@ -51,6 +56,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("apply"), tarnwick::cli::runApply},
         {QStringLiteral("download"), tarnwick::cli::runDownload},
         {QStringLiteral("upload"), tarnwick::cli::runUpload},
+        {QStringLiteral("backup"), tarnwick::cli::runBackup},
     };
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
