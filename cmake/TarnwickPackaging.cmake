@@ -63,7 +63,10 @@ test container for the controls.")
 set(CPACK_DEBIAN_FENCONTROLS-DEV_PACKAGE_NAME fencontrols-dev)
 set(CPACK_DEBIAN_FENCONTROLS-DEV_PACKAGE_SECTION libdevel)
 set(CPACK_COMPONENT_FENCONTROLS-DEV_DEPENDS fencontrols)
-set(CPACK_DEBIAN_FENCONTROLS-DEV_PACKAGE_DEPENDS "qt6-base-dev")
+# Named by hand: the Designer plugin links the host library of the other package, which
+# dpkg-shlibdeps cannot see.
+set(CPACK_DEBIAN_FENCONTROLS-DEV_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_DEBIAN_FENCONTROLS-DEV_PACKAGE_DEPENDS "qt6-base-dev, libqt6designer6")
 set(CPACK_COMPONENT_FENCONTROLS-DEV_DESCRIPTION "Masked input and numeric input controls: development files
 The headers of the FenControls host library, its CMake package (find_package(FenControls)) \
 and pkg-config file, for Qt programs that use the input controls.")
