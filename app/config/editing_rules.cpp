@@ -19,17 +19,26 @@ constexpr double kMaxDuration = 28.0;
 constexpr std::array<double, 4> kLimitMaximum{9999.0, 999.9, 99.99, 9.999};
 constexpr std::array<const char*, 4> kLimitPattern{"###0", "##0.#", "#0.##", "0.###"};
 
-std::optional<QChar> illegalCharacter(const QString& label) {
-    for (const QChar c : label) {
+// The first character the unit cannot show, whole (a surrogate pair stays together). A
+// character without a single-byte form is refused itself, not judged by the '?' it would
+// be stored as.
+std::optional<QString> illegalCharacter(const QString& label) {
+    for (qsizetype i = 0; i < label.size(); ++i) {
+        const QChar c = label[i];
+        if (c.unicode() > 0xFF) {
+            const bool pair =
+                c.isHighSurrogate() && i + 1 < label.size() && label[i + 1].isLowSurrogate();
+            return label.mid(i, pair ? 2 : 1);
+        }
         const std::uint8_t code = singleByteCode(c);
         if (code < kLowestLabelCode || code > kHighestLabelCode)
-            return c;
+            return QString(c);
     }
     return std::nullopt;
 }
 
-QString quoted(QChar c) {
-    return QLatin1Char('"') + QString(c) + QLatin1Char('"');
+QString quoted(const QString& character) {
+    return QLatin1Char('"') + character + QLatin1Char('"');
 }
 
 double scale(std::uint8_t decimals) {

@@ -6,6 +6,8 @@
 namespace tarnwick {
 
 inline const QString kConnectionFileExtension = QStringLiteral(".tlc");
+// The same without its dot, as a save dialog adds it to a name typed without one.
+inline const QString kConnectionFileSuffix = QStringLiteral("tlc");
 // The file dialogs' filter for connection files.
 inline const QString kConnectionFileFilter = QStringLiteral("Tarnwick Connections (*.tlc)|*.tlc");
 

@@ -1,5 +1,7 @@
 #include "app_settings.h"
 
+#include "registry/hive_location.h"
+#include "registry/registry_store.h"
 #include "shell/app_error.h"
 #include "shell/c_registry.h"
 
@@ -32,9 +34,21 @@ std::uint8_t siteLetterIndex(const QVariant& value) {
     return static_cast<std::uint8_t>(number);
 }
 
+// A run scoped to a registry folder of its own (a script, a test) makes only the folders its
+// own hive names: the default hive's lie in the user's home, which such a run leaves alone.
+bool mayCreateFolder(const QString& name, const QString& path) {
+    const QString scope = registry::scopedHiveDirFromEnvironment();
+    if (scope.isEmpty()) {
+        return true;
+    }
+    registry::RegistryStore scopedHive(scope);
+    cRegistry registry(scopedHive);
+    return registryValueText(readAppValue(registry, name)) == path;
+}
+
 // A folder that cannot be made is left to the dialogs that start in it; start-up goes on.
-void createMissingFolder(const QString& path) {
-    if (!path.isEmpty()) {
+void createMissingFolder(const QString& name, const QString& path) {
+    if (!path.isEmpty() && mayCreateFolder(name, path)) {
         QDir().mkpath(path);
     }
 }
@@ -56,8 +70,8 @@ AppSettings LoadAppSettings(registry::RegistryStore& store) {
     settings.VocabDat = text(kVocabDatValue);
     settings.HelpFile = text(kHelpFileValue);
     settings.Protected = text(kProtectedValue);
-    createMissingFolder(settings.SaveFileDir);
-    createMissingFolder(settings.SaveConnDir);
+    createMissingFolder(kSaveFileDirValue, settings.SaveFileDir);
+    createMissingFolder(kSaveConnDirValue, settings.SaveConnDir);
     return settings;
 }
 

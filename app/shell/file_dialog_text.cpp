@@ -1,5 +1,7 @@
 #include "file_dialog_text.h"
 
+#include <QFileInfo>
+
 namespace tarnwick {
 
 namespace {
@@ -38,6 +40,12 @@ QStringList toQtNameFilters(const QString& filter) {
 bool isValidProposedName(const QString& name) {
     return !name.contains(QLatin1Char('/')) && !name.contains(QChar(0)) &&
            name.toLocal8Bit().size() <= kMaxFileNameBytes;
+}
+
+QString withDefaultSuffix(const QString& path, const QString& suffix) {
+    if (suffix.isEmpty() || path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QLatin1Char('.') + suffix;
 }
 
 } // namespace tarnwick

@@ -15,4 +15,8 @@ QStringList toQtNameFilters(const QString& filter);
 // longer than a file name may be. An empty name is valid (nothing proposed).
 bool isValidProposedName(const QString& name);
 
+// `path` with ".suffix" added when its file name has no extension of its own; a name the user
+// gave an extension keeps it, and an empty suffix adds nothing.
+QString withDefaultSuffix(const QString& path, const QString& suffix);
+
 } // namespace tarnwick

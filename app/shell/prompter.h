@@ -12,6 +12,8 @@ struct FileDialogOptions {
     QString initialFolder;
     QString proposedName;         // save only
     bool confirmOverwrite = true; // save only
+    // Save only: the extension (without its dot) given to a name typed without one.
+    QString defaultSuffix;
 };
 
 // Every message box and file dialog of the program goes through this, so that windows and the

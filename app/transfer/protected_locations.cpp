@@ -38,6 +38,26 @@ ProtectedLocations readProtectedLocations(const QString& path) {
     return parseProtectedLocations(readFileIfExists(path).value_or(QByteArray()));
 }
 
+std::optional<QString> protectedLocationsFileProblem(const QString& path) {
+    if (path.isEmpty())
+        return QStringLiteral("no protected-locations file is set");
+    try {
+        const std::optional<QByteArray> bytes = readFileIfExists(path);
+        if (!bytes)
+            return QStringLiteral("%1: no such protected-locations file").arg(path);
+        if (bytes->size() != static_cast<qsizetype>(kProtectedFileSize)) {
+            return QStringLiteral("%1: a protected-locations file is %2 bytes, this one has %3")
+                .arg(path)
+                .arg(kProtectedFileSize)
+                .arg(bytes->size());
+        }
+        parseProtectedLocations(*bytes);
+    } catch (const AppError& e) {
+        return QStringLiteral("%1: %2").arg(path, e.description());
+    }
+    return std::nullopt;
+}
+
 QByteArray encodeProtectedLocations(const ProtectedLocations& locations) {
     QByteArray bytes(static_cast<qsizetype>(kProtectedFileSize), '\0');
     for (std::size_t k = 0; k < kProtectedLocationCount; ++k) {

@@ -2,10 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace tarnwick {
 
@@ -36,6 +36,11 @@ ProtectedLocations parseProtectedLocations(const QByteArray& bytes);
 // Reads the protected-locations file at `path`. A missing file reads as all zeros and is not
 // created. Throws AppError: 75 when something there cannot be read, 9 as the parser does.
 ProtectedLocations readProtectedLocations(const QString& path);
+
+// Why the file at `path` cannot guard an upload, naming the file; nothing when it is whole
+// and valid. A missing or short file would read as zeros, protecting block 0 byte 0 only, so
+// an upload must not start on one.
+std::optional<QString> protectedLocationsFileProblem(const QString& path);
 
 // The file layout of `locations`; throws AppError (9) for a location outside the memory.
 QByteArray encodeProtectedLocations(const ProtectedLocations& locations);

@@ -69,6 +69,12 @@ public:
     // starts); they are written only if the unit's master password equals `strOldMstr`.
     void UploadStavik(bool blnChangePass, bool blnRestoreCalib, const QString& strNewMstr = {},
                       const QString& strNewUsr = {}, const QString& strOldMstr = {});
+    // Signs on and reads the unit exactly as UploadStavik does, keeps the protected locations
+    // and applies the password change, then ends with state().UploadImage and ChangedBlocks
+    // telling what an upload would write: no data frame, no commit request, no restart and
+    // no synchronisation date.
+    void PreviewUpload(bool blnChangePass, bool blnRestoreCalib, const QString& strNewMstr = {},
+                       const QString& strNewUsr = {}, const QString& strOldMstr = {});
     // The Cancel button or the window's close box: asks unless the transfer has finished.
     void requestCancel();
 

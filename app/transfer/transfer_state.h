@@ -37,6 +37,8 @@ struct TransferState {
     QString NewMasterPassword;
     QString NewUserPassword;
     QString OldMasterPassword;
+    // Only find out what an upload would write: stop before the first data frame.
+    bool DryRun = false;
 
     std::array<std::int16_t, kBlockCount> ReceivedFlags{};
     std::int16_t BlockCounter = 0; // the next block the sweep requests

@@ -53,7 +53,25 @@ void TransferEngine::UploadStavik(bool blnChangePass, bool blnRestoreCalib,
     begin(false, [this] { uploadStartTick(); });
 }
 
+void TransferEngine::PreviewUpload(bool blnChangePass, bool blnRestoreCalib,
+                                   const QString& strNewMstr, const QString& strNewUsr,
+                                   const QString& strOldMstr) {
+    if (m_phase != Phase::Loaded) {
+        return;
+    }
+    m_state.DryRun = true;
+    UploadStavik(blnChangePass, blnRestoreCalib, strNewMstr, strNewUsr, strOldMstr);
+}
+
+// The protected locations are checked before the link opens: without them the upload would
+// overwrite the unit's calibration and firmware bytes with the image's.
 void TransferEngine::uploadStartTick() {
+    if (const auto problem = protectedLocationsFileProblem(m_host.protectedLocationsPath())) {
+        Fail(QStringLiteral("The upload will be canceled: the locations that keep the Stavik's "
+                            "own values cannot be read.\r\n") +
+             *problem);
+        return;
+    }
     for (std::size_t b = 0; b < kBlockCount; ++b) {
         m_state.UploadImage[b] = blockOf(m_image, b);
     }
@@ -84,6 +102,12 @@ void TransferEngine::prepareUpload() {
         }
     }
     BuildChangeList();
+    if (m_state.DryRun) {
+        finishWith(QStringLiteral("Upload preview complete. Nothing was written."),
+                   QStringLiteral("Upload preview"),
+                   [this] { m_host.uploadCompleted(std::nullopt); });
+        return;
+    }
     if (m_state.ChangedBlocks.empty()) {
         // Nothing written: no restart and no new synchronisation date.
         completeUpload(std::nullopt);

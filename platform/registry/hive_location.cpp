@@ -6,8 +6,12 @@
 
 namespace tarnwick::registry {
 
+QString scopedHiveDirFromEnvironment() {
+    return qEnvironmentVariable("TARNWICK_REGISTRY_DIR");
+}
+
 QString userHiveDirFromEnvironment() {
-    const QString explicitDir = qEnvironmentVariable("TARNWICK_REGISTRY_DIR");
+    const QString explicitDir = scopedHiveDirFromEnvironment();
     if (!explicitDir.isEmpty()) {
         return explicitDir;
     }

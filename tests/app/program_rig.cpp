@@ -18,7 +18,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTest>
 
 namespace tarnwick::test {
@@ -68,8 +67,6 @@ ProgramRig::ProgramRig(sim::UnitSetup unitSetup)
                                                   automation,
                                                   [this] {
                    return std::make_unique<sim::SimulatedSerialControl>(clock, unit); }} {
-    // Window sizes go to this test's own folder, never the user's.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     setAppString(kSaveFileDirValue, settingsDir + QLatin1Char('/'));
     setAppString(kSaveConnDirValue, connDir);
     putValue(registry, kSerialPortsKey, QStringLiteral("Bench unit"), registry::REG_SZ,

@@ -34,6 +34,9 @@ def open_until_shown(command, home, extra_env=None, timeout=60):
     for picture in ("splash.png", "main-window.png"):
         if not os.path.getsize(os.path.join(shots, picture)):
             raise AssertionError(f"{picture} is empty")
+    # A run scoped to its own registry folder makes nothing of the user's in the home.
+    if os.path.exists(os.path.join(home, "Tarnwick")):
+        raise AssertionError("the scoped run made the default folders in the home")
     return result.stderr
 
 

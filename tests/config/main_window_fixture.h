@@ -11,7 +11,6 @@
 #include "support/scripted_prompter.h"
 
 #include <QAbstractItemView>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -25,8 +24,6 @@ inline const QString kSampleVocabulary = QStringLiteral(TARNWICK_SOURCE_DIR "/da
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() {
-        // Window sizes go to this test's own folder, never the user's.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
         program.settings.VocabDat = kSampleVocabulary;
         program.settings.SaveFileDir = dir.path();
     }

@@ -62,6 +62,24 @@ TEST(LabelRules, AllowOnlyTheUnitsCharactersSiteLabelFirst) {
               QStringLiteral("The label for Channel 14 contains an illegal character: \"p\""));
 }
 
+// The range ends exactly at "Z"; a character with no single-byte form is refused as itself,
+// never as the "?" it would be stored as.
+TEST(LabelRules, RangeEndsAtZAndCharactersOutsideTheCodePageAreRefused) {
+    auto channels = plainChannels();
+    EXPECT_EQ(labelProblem(QStringLiteral("Z @"), channels), std::nullopt);
+    EXPECT_EQ(labelProblem(QStringLiteral("A["), channels),
+              QStringLiteral("The Site Label contains an illegal character: \"[\""));
+    EXPECT_EQ(labelProblem(QStringLiteral("LIFT\u20AC"), channels),
+              QStringLiteral("The Site Label contains an illegal character: \"\u20AC\""));
+    channels[2].label = QStringLiteral("P\U0001F600");
+    EXPECT_EQ(labelProblem(QStringLiteral("SITE"), channels),
+              QStringLiteral("The label for Channel 3 contains an illegal character: "
+                             "\"\U0001F600\""));
+    channels[2].label = QStringLiteral("\u0152");
+    EXPECT_EQ(labelProblem(QStringLiteral("SITE"), channels),
+              QStringLiteral("The label for Channel 3 contains an illegal character: \"\u0152\""));
+}
+
 TEST(LimitWarnings, ComeOncePerKindDelaysFirst) {
     auto channels = plainChannels();
     EXPECT_TRUE(limitWarnings(channels).isEmpty());

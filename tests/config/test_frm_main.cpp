@@ -49,6 +49,7 @@ TEST_F(MainWindowTest, CommandBarHasTheMenusToolbarDescriptionsAndStatusPanes) {
         menus << menu->text() + QStringLiteral(": ") +
                      actionList(menu->menu()->actions()).join(QStringLiteral(" | "));
     EXPECT_EQ(menus, QStringList({QStringLiteral("&File: &Open... | &Save | Save &As... | - | "
+                                                 "&Compare with File... | - | "
                                                  "Import &Ovin Settings... | - | E&xit"),
                                   QStringLiteral("&Stavik: &Download... | &Upload..."),
                                   QStringLiteral("&Help: &Contents | &Index | &Search | - | "
@@ -176,6 +177,16 @@ TEST_F(MainWindowTest, ALowerCaseSiteLabelStopsTheUploadBeforeTheSettingsDialog)
     EXPECT_EQ(promptTexts(),
               QStringList({QStringLiteral("The Site Label contains an illegal character: \"i\"")}));
     EXPECT_EQ(prompter.calls[0].caption, QStringLiteral("Tarnwick"));
+    EXPECT_TRUE(connectionDialogs.empty());
+    EXPECT_EQ(program.image, before);
+
+    // With a password problem as well, only the password problem is shown.
+    prompter.calls.clear();
+    child<QCheckBox>("chkChangePass").click();
+    QTest::keyClicks(&child<QLineEdit>("txtNewMstrPass", 0), QStringLiteral("22"));
+    child<QAction>("miUpload").trigger();
+    EXPECT_EQ(promptTexts(),
+              QStringList({QStringLiteral("The new Master Password must be 4 digits long.")}));
     EXPECT_TRUE(connectionDialogs.empty());
     EXPECT_EQ(program.image, before);
 }

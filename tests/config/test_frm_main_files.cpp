@@ -4,8 +4,10 @@
 #include "main_window_fixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTest>
 
 using namespace tarnwick;
@@ -172,11 +174,27 @@ TEST_F(MainWindowTest, ASaveThatCannotWriteIsReportedAndKeepsTheChangedMark) {
     EXPECT_TRUE(w.changedMark());
 }
 
+// Kept in the user's hive of the registry store, so that a run scoped to its own store
+// writes nothing into the user's configuration folder.
 TEST_F(MainWindowTest, TheWindowComesBackAtItsLastSize) {
+    const QTemporaryDir userConfig;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userConfig.path());
     frmMain& first = makeWindow();
     first.resize(900, 520);
     first.show();
     ASSERT_TRUE(first.close());
     frmMain& second = makeWindow();
     EXPECT_EQ(second.size(), QSize(900, 520));
+    EXPECT_TRUE(QDir(userConfig.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+    registry::KeyHandle key;
+    ASSERT_EQ(
+        registry.openKey(registry::HKEY_CURRENT_USER,
+                         QStringLiteral("SOFTWARE\\Corvane Technology\\Tarnwick\\2.0\\Windows"),
+                         registry::KEY_READ, key),
+        registry::ERROR_SUCCESS);
+    registry::ValueType type = 0;
+    std::uint32_t size = 0;
+    EXPECT_EQ(registry.queryValue(key, QStringLiteral("frmMain"), &type, nullptr, &size),
+              registry::ERROR_SUCCESS);
+    EXPECT_EQ(type, registry::REG_BINARY);
 }

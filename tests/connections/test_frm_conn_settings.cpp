@@ -193,6 +193,29 @@ TEST(ConnSettings, SavedConnectionWithoutPasswordTakesTheTypedOne) {
     EXPECT_TRUE(rig.errors.reports.empty());
 }
 
+// With the connection fields switched off for a new connection, the password box looks
+// disabled like its neighbours, whether it was editable or read-only before.
+TEST(ConnSettings, ADisabledPasswordBoxLooksDisabled) {
+    ConnectionRig rig;
+    rig.mod.settings.RecentConnection = {QStringLiteral("123456"), 0, QStringLiteral("/dev/ttyS1"),
+                                         QString()};
+    frmConnSettings* window = rig.openSettings(false);
+    auto* password = child<QLineEdit>(window, "txtPassword");
+    const auto* serial = child<QLineEdit>(window, "txtSN");
+    const QColor editableBase = password->palette().color(QPalette::Active, QPalette::Base);
+    for (const int option : {2, 1, 2}) {
+        child<QRadioButton>(window, "optConn", option)->click();
+        if (option == 1)
+            continue; // the saved-connection choice makes the box read-only
+        ASSERT_FALSE(password->isEnabled());
+        EXPECT_EQ(password->palette().color(QPalette::Disabled, QPalette::Base),
+                  serial->palette().color(QPalette::Disabled, QPalette::Base));
+        EXPECT_NE(password->palette().color(QPalette::Disabled, QPalette::Base), editableBase);
+    }
+    EXPECT_TRUE(window->grab().save(
+        QStringLiteral(TARNWICK_BINARY_DIR "/screenshots/frmConnSettings-new-connection.png")));
+}
+
 // The display boxes only show; the settings in them are the profile's.
 TEST(ConnSettings, DisplayBoxesCannotBeEdited) {
     ConnectionRig rig;

@@ -2,10 +2,12 @@
 
 #include "connection_windows_rig.h"
 #include "connections/connection_file.h"
+#include "connections/saved_connections.h"
 #include "transfer/ui/frm_progress.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -236,6 +238,18 @@ TEST(ConnWizard, ConnectWithoutSavingFillsTheConnectionAndStartsTheDownload) {
     EXPECT_TRUE(wizard.isNull());
 }
 
+// The parent-site text names the direction of the transfer.
+TEST(ConnWizard, ParentSiteTextSaysUploadToInUploadMode) {
+    ConnectionRig rig;
+    frmConnWiz* wizard = rig.openWizard(true);
+    QTest::mouseClick(child<QLabel>(wizard, "lblParent", 1), Qt::LeftButton);
+    next(wizard);
+    EXPECT_EQ(child<QLabel>(wizard, "lblStavikInfo")->text(),
+              QStringLiteral("Enter the serial number, site letter, and password for the Stavik "
+                             "that you are connecting to. Enter the site letter of the Stavik "
+                             "that you want to upload to."));
+}
+
 TEST(ConnWizard, SaveStepWritesTheProfileWhereTheUserSays) {
     ConnectionRig rig;
     rig.addSerialPort(kPort);
@@ -253,11 +267,23 @@ TEST(ConnWizard, SaveStepWritesTheProfileWhereTheUserSays) {
     EXPECT_EQ(options.filter, QStringLiteral("Tarnwick Connections (*.tlc)|*.tlc"));
     EXPECT_EQ(options.initialFolder, rig.connDir);
     EXPECT_TRUE(options.confirmOverwrite);
+    EXPECT_EQ(options.defaultSuffix, QStringLiteral("tlc"));
     EXPECT_EQ(
-        ReadConnectionFile(path),
+        ReadConnectionFile(path + QStringLiteral(".tlc")),
         (ConnectionProfile{kPort, QString(), QStringLiteral("123456"), 1, QStringLiteral("----")}))
-        << "the path is used as given, and the password only when asked";
+        << "the extension added to a name without one, and the password only when asked";
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(savedConnectionNames(rig.connDir), QStringList{QStringLiteral("Pump station")});
     EXPECT_TRUE(wizard->finished());
+
+    // A name the user gave an extension keeps it.
+    frmConnWiz* again = rig.openWizard(false);
+    fillDirectConnection(again);
+    child<QCheckBox>(again, "chkSave")->click();
+    const QString other = rig.connDir + QStringLiteral("pump.bak");
+    rig.prompter.scriptPath(other);
+    QTest::mouseClick(child<QPushButton>(again, "cmdFinish"), Qt::LeftButton);
+    EXPECT_EQ(ReadConnectionFile(other).SN, QStringLiteral("123456"));
 }
 
 // Neither a cancelled nor a failed save keeps the connection from going ahead.

@@ -49,6 +49,30 @@ TEST(DefaultHiveTest, AFreshInstallReadsTheInstallTimeValues) {
     EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("hive"))).isEmpty()) << "reading writes nothing";
 }
 
+// A run scoped to its own registry folder reads the same values but makes only the folders
+// its own hive names, none of the default hive's in the user's home.
+TEST(DefaultHiveTest, AScopedRunMakesNoFolderInTheHome) {
+    QTemporaryDir dir;
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray scope = qgetenv("TARNWICK_REGISTRY_DIR");
+    const QString fakeHome = dir.filePath(QStringLiteral("home"));
+    const QString hive = dir.filePath(QStringLiteral("scope/registry"));
+    qputenv("HOME", QFile::encodeName(fakeHome));
+    qputenv("TARNWICK_REGISTRY_DIR", QFile::encodeName(hive));
+    RegistryStore store(hive, defaultHiveDir(kBuildTree));
+    const QString beside = dir.filePath(QStringLiteral("scope/Connections/"));
+    putValue(store, HKEY_LOCAL_MACHINE, kTestAppKey, QStringLiteral("SaveConnDir"), REG_SZ,
+             QFile::encodeName(beside) + '\0');
+
+    const AppSettings settings = LoadAppSettings(store);
+    qputenv("HOME", home);
+    qputenv("TARNWICK_REGISTRY_DIR", scope);
+
+    EXPECT_EQ(settings.SaveFileDir, fakeHome + QStringLiteral("/Tarnwick/Settings/"));
+    EXPECT_FALSE(QFileInfo::exists(fakeHome));
+    EXPECT_TRUE(QFileInfo(beside).isDir());
+}
+
 TEST(DefaultHiveTest, TheBuildTreeUsesItsOwnHiveAndAnInstallTheInstalledOne) {
     EXPECT_EQ(defaultHiveDir(kBuildTree + QStringLiteral("/tools/regtool")),
               kBuildTree + QStringLiteral("/data/registry"));

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 using namespace tarnwick;
@@ -70,7 +72,7 @@ TEST(frmError, OpensCollapsedWithTheDetailAreaTagged) {
               (QStringList{QStringLiteral("lblErrDescription"), QStringLiteral("lblErrNum"),
                            QStringLiteral("lblErrSource"), QStringLiteral("lblErrorDetails"),
                            QStringLiteral("lblErrorDetails"), QStringLiteral("lblErrorDetails"),
-                           QStringLiteral("sspDivider")}));
+                           QStringLiteral("scrErrDescription"), QStringLiteral("sspDivider")}));
 }
 
 TEST(frmError, TogglingDetailsTwiceReturnsToTheFirstLayout) {
@@ -92,6 +94,32 @@ TEST(frmError, TogglingDetailsTwiceReturnsToTheFirstLayout) {
     EXPECT_EQ(layoutOf(*dialog), expanded);
 }
 
+// The expanded height stays as stated; a description longer than its room scrolls, so that
+// its end can be reached on screen, and an ordinary one shows no scroll bar.
+TEST(frmError, ALongDescriptionScrollsAndAShortOneFits) {
+    std::unique_ptr<frmError> dialog(shownDialog());
+    clickDetails(*dialog);
+    QApplication::processEvents();
+    auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblErrDescription"));
+    auto* area = dialog->findChild<QScrollArea*>(QStringLiteral("scrErrDescription"));
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->verticalScrollBar()->maximum(), 0);
+
+    QStringList lines;
+    for (int i = 1; i <= 40; ++i)
+        lines << QStringLiteral("line %1 of a long description").arg(i);
+    dialog->SetError(QStringLiteral("Failed."), QStringLiteral("5"), QStringLiteral("tarnwick"),
+                     lines.join(u'\n'));
+    QApplication::processEvents();
+    EXPECT_EQ(dialog->height(), twipsToPixels(4130, dialog->logicalDpiY()));
+    EXPECT_GE(label->height(), label->heightForWidth(label->width())) << "nothing cut off";
+    QScrollBar* bar = area->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());
+    const QPoint lastLine = label->mapTo(area->viewport(), QPoint(0, label->height() - 1));
+    EXPECT_TRUE(area->viewport()->rect().contains(lastLine)) << "the end can be shown";
+}
+
 TEST(frmError, CopyPutsTheFourLinesOnTheClipboardEvenWhenPartsAreEmpty) {
     frmError dialog;
     dialog.SetError(QString(), QStringLiteral("13"), QString(), QStringLiteral("Type mismatch"));
@@ -109,5 +137,12 @@ TEST(frmError, Screenshots) {
     ASSERT_TRUE(QDir().mkpath(folder));
     EXPECT_TRUE(dialog->grab().save(folder + QStringLiteral("/frmError-collapsed.png")));
     clickDetails(*dialog);
+    QApplication::processEvents(); // the scroll bar settles once the layout has run
     EXPECT_TRUE(dialog->grab().save(folder + QStringLiteral("/frmError-expanded.png")));
+    dialog->SetError(QStringLiteral("An error occurred."), QStringLiteral("75"),
+                     QStringLiteral("tarnwick"),
+                     QStringLiteral("Path/File access error: ").repeated(30) +
+                         QStringLiteral("the end of the description."));
+    QApplication::processEvents();
+    EXPECT_TRUE(dialog->grab().save(folder + QStringLiteral("/frmError-long-description.png")));
 }

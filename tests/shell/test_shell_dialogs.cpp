@@ -1,5 +1,6 @@
 #include "modal_helper.h"
 #include "shell/app_error.h"
+#include "shell/file_dialog_text.h"
 #include "shell/ui/dialog_error_reporter.h"
 #include "shell/ui/frm_error.h"
 #include "shell/ui/qt_prompter.h"
@@ -99,8 +100,10 @@ TEST(QtPrompter, SaveDialogStartsInTheFolderWithFilterAndValidProposedName) {
         typed = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
         dialog->reject();
     });
-    FileDialogOptions options{QStringLiteral("Tarnwick Connections (*.tlc)|*.tlc"), folder.path(),
-                              QStringLiteral("site.tlc")};
+    FileDialogOptions options;
+    options.filter = QStringLiteral("Tarnwick Connections (*.tlc)|*.tlc");
+    options.initialFolder = folder.path();
+    options.proposedName = QStringLiteral("site.tlc");
     EXPECT_EQ(prompter.saveFile(options), std::nullopt);
     EXPECT_EQ(filters, QStringList{QStringLiteral("Tarnwick Connections (*.tlc)")});
     EXPECT_EQ(directory, folder.path());
@@ -130,8 +133,35 @@ TEST(QtPrompter, SaveIntoAMissingFolderIsRefusedAndTheDialogShownAgain) {
         });
         typeAndAccept(dialog, missing);
     });
-    EXPECT_EQ(prompter.saveFile(
-                  {QStringLiteral("Tarnwick Connections (*.tlc)|*.tlc"), folder.path(), {}}),
-              good); // no extension added
+    FileDialogOptions options;
+    options.filter = QStringLiteral("Tarnwick Connections (*.tlc)|*.tlc");
+    options.initialFolder = folder.path();
+    EXPECT_EQ(prompter.saveFile(options), good); // no extension asked for, none added
     EXPECT_TRUE(warning.contains(QStringLiteral("does not exist")));
+}
+
+// A name typed without an extension gets the one asked for, before the overwrite question,
+// so that the file asked about is the one written; a name with an extension keeps it.
+TEST(QtPrompter, SaveGivesANameWithoutExtensionTheDefaultOne) {
+    QTemporaryDir folder;
+    QtPrompter prompter;
+    FileDialogOptions options;
+    options.filter = QStringLiteral("Tarnwick Files (*.stv)|*.stv");
+    options.initialFolder = folder.path();
+    options.defaultSuffix = QStringLiteral("stv");
+    whenModalOpens(
+        [&](QWidget* dialog) { typeAndAccept(dialog, folder.filePath(QStringLiteral("LIFT 3"))); });
+    EXPECT_EQ(prompter.saveFile(options), folder.filePath(QStringLiteral("LIFT 3.stv")));
+    whenModalOpens([&](QWidget* dialog) {
+        typeAndAccept(dialog, folder.filePath(QStringLiteral("lift.bak")));
+    });
+    EXPECT_EQ(prompter.saveFile(options), folder.filePath(QStringLiteral("lift.bak")));
+
+    EXPECT_EQ(withDefaultSuffix(QStringLiteral("/a/LIFT 3"), QStringLiteral("stv")),
+              QStringLiteral("/a/LIFT 3.stv"));
+    EXPECT_EQ(withDefaultSuffix(QStringLiteral("/a.b/site"), QStringLiteral("tlc")),
+              QStringLiteral("/a.b/site.tlc"));
+    EXPECT_EQ(withDefaultSuffix(QStringLiteral("/a/site.TLC"), QStringLiteral("tlc")),
+              QStringLiteral("/a/site.TLC"));
+    EXPECT_EQ(withDefaultSuffix(QStringLiteral("/a/site"), QString()), QStringLiteral("/a/site"));
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """tarnwick-cli upload against stavik-sim on a pseudo-terminal, at the protocol's real pace.
 
-Usage: test_cli_upload.py CASE, CASE one of: full, interrupt-writing,
+Usage: test_cli_upload.py CASE, CASE one of: full, dry-run, interrupt-writing,
 refused-password-change, wrong-password, interrupt, usage. Run by ctest with TARNWICK_CLI, STAVIK_SIM and TARNWICK_SOURCE_DIR set.
 
 The file to upload is made from the sample with the independent stv_tool.py, never with the
@@ -139,6 +139,21 @@ class CliUpload(unittest.TestCase):
         self.assertEqual(memory, expected)
         for offset in PROTECTED_BYTES:
             self.assertEqual(memory[offset], self.sample[offset], f"protected byte {offset}")
+
+    def test_dry_run(self):
+        # Signs on and reads as an upload does, then lists by name what it would change:
+        # the three labels, not the protected bytes, which stay the unit's.
+        result = self.upload("--dry-run")
+        self.assertEqual(result.returncode, 1, result.stderr)
+        lines = result.stdout.splitlines()
+        self.assertEqual([line.split(":")[0] for line in lines[:-1]],
+                         ["site_label", "channels[0].label", "channels[15].label"])
+        self.assertEqual(lines[-1], "# blocks an upload would write: 42, 47, 63")
+        self.assertIn("Dry run: nothing was written (no data frame, no commit request, "
+                      "no restart).", result.stderr.splitlines())
+        kinds = {f["kind"] for f in self.unit.frames_in()}
+        self.assertEqual(kinds & {"data", "commit", "restart"}, set())
+        self.assertEqual(self.unit.memory(), self.sample)
 
     def test_interrupt_writing(self):
         # A wrong old master password, answered by --yes: the rest is uploaded. Ctrl-C right

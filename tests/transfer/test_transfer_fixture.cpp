@@ -38,6 +38,8 @@ void TappedSerial::inject(const modProtocol::Frame& frame) {
 TransferRig::TransferRig(sim::UnitSetup setup)
     : unit(clock, std::move(setup)), line(clock, unit), image(unit.memory()) {
     unit.setFrameObserver([this](const sim::FrameRecord& frame) { unitFrames.push_back(frame); });
+    // A valid file that protects only block 0 byte 0, so that every other byte can be written.
+    host.protectedPath = protectedFile(files, {});
 }
 
 void TransferRig::buildEngine() {
@@ -58,6 +60,11 @@ void TransferRig::startDownload() {
 
 void TransferRig::startUpload(const UploadOptions& options) {
     buildEngine();
+    if (options.dryRun) {
+        engine->PreviewUpload(options.changePasswords, options.restoreCalibration,
+                              options.newMaster, options.newUser, options.oldMaster);
+        return;
+    }
     engine->UploadStavik(options.changePasswords, options.restoreCalibration, options.newMaster,
                          options.newUser, options.oldMaster);
 }

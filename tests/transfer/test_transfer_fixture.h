@@ -122,7 +122,7 @@ public:
     };
     std::vector<Reported> errors;
     std::optional<BlockBuffer> loaded;
-    QString protectedPath; // empty: no file, every location reads as block 0 byte 0
+    QString protectedPath; // the rig's own file, every location block 0 byte 0
     std::vector<std::optional<QDateTime>> uploadSyncTimes; // one per completed upload
 
     void saveRecentConnection(const QString& SN, const QString& Port, const QString& Addr,
@@ -191,6 +191,7 @@ struct UploadOptions {
     QString newMaster;
     QString newUser;
     QString oldMaster;
+    bool dryRun = false; // PreviewUpload instead of UploadStavik
 };
 
 // The local date and time at the virtual clock's zero.
@@ -200,6 +201,7 @@ class TransferRig {
 public:
     explicit TransferRig(sim::UnitSetup setup = {});
 
+    QTemporaryDir files;
     sim::VirtualScheduler clock;
     sim::StavikUnit unit;
     sim::SimulatedSerialControl line;

@@ -1,10 +1,10 @@
-#include "test_transfer_fixture.h"
+#include "shell/file_access.h"
 #include "shell/latin1.h"
+#include "test_transfer_fixture.h"
 
 #include <QFileInfo>
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <span>
 
 using namespace tarnwick;
@@ -136,18 +136,47 @@ TEST(TransferUpload, ProtectedLocationsKeepTheUnitsValues) {
     }
 }
 
-// A missing file reads as zeros, which protects block 0 byte 0 only, and is not created.
-TEST(TransferUpload, MissingProtectedFileProtectsBlockZeroByteZero) {
+// Without a whole protected-locations file every location would read as block 0 byte 0 and
+// the unit's calibration be overwritten: the upload stops before the link opens, naming the
+// file, and creates nothing.
+TEST(TransferUpload, ProtectedFileUnsetMissingOrShortIsRefusedBeforeTheLinkOpens) {
     const QTemporaryDir dir;
-    TransferRig rig(patternedUnit());
-    rig.host.protectedPath = dir.filePath(QStringLiteral("protected.dat"));
-    rig.image[0] ^= 0x01;
-    rig.image[9] ^= 0x01;
-    rig.startUpload();
-    ASSERT_TRUE(rig.runToEnd());
+    const QString missing = dir.filePath(QStringLiteral("missing.dat"));
+    const QString shortFile = dir.filePath(QStringLiteral("short.dat"));
+    writeFileAtomically(shortFile, QByteArray(200, '\0'));
+    const QString outside = dir.filePath(QStringLiteral("outside.dat"));
+    QByteArray bytes(238, '\0');
+    bytes[7] = static_cast<char>(252);
+    writeFileAtomically(outside, bytes);
+    const struct {
+        QString path;
+        QString problem;
+    } cases[] = {
+        {QString(), QStringLiteral("no protected-locations file is set")},
+        {missing, missing + QStringLiteral(": no such protected-locations file")},
+        {shortFile,
+         shortFile + QStringLiteral(": a protected-locations file is 238 bytes, this one has 200")},
+        {outside, outside + QStringLiteral(": Subscript out of range: protected location 7 is "
+                                           "block 252 byte 0")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        TransferRig rig(patternedUnit());
+        rig.host.protectedPath = c.path;
+        rig.image[9] ^= 0x01;
+        rig.startUpload();
+        ASSERT_TRUE(rig.runToEnd());
 
-    EXPECT_EQ(rig.engine->writtenBlocks(), std::vector<std::uint8_t>{1});
-    EXPECT_FALSE(QFileInfo::exists(rig.host.protectedPath));
+        EXPECT_EQ(rig.outcome->kind, TransferOutcome::Kind::Failed);
+        EXPECT_EQ(rig.promptTexts(),
+                  QStringList{QStringLiteral("The upload will be canceled: the locations that "
+                                             "keep the Stavik's own values cannot be read.\r\n") +
+                              c.problem});
+        EXPECT_TRUE(rig.writes().empty());
+        EXPECT_FALSE(rig.host.calls.join(u'|').contains(QStringLiteral("check port")));
+        EXPECT_EQ(rig.unit.memory(), patternedMemory());
+    }
+    EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
 TEST(TransferUpload, PasswordChange) {

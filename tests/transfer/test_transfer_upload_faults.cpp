@@ -177,19 +177,18 @@ TEST(TransferUploadFaults, MaintenanceSetLaterFailsAtOnce) {
     EXPECT_TRUE(restarting.framesFrom(restarting.clock.now() - 60s).isEmpty());
 }
 
-// An entry outside the memory ends the completion step with the sweep's error dialog; the
-// window then waits for the user to cancel.
+// An entry outside the memory, in a file that went bad after the upload began, ends the
+// completion step with the sweep's error dialog; the window then waits for the user to cancel.
 TEST(TransferUploadFaults, ProtectedEntryOutOfRangeStallsUntilCancel) {
     const ProtectedLocation bad[] = {{252, 0}, {10, 8}};
     for (const ProtectedLocation& entry : bad) {
-        QTemporaryDir dir;
         TransferRig rig(patternedUnit());
         QByteArray bytes(238, '\0');
         bytes[50] = static_cast<char>(entry.block);
         bytes[119 + 50] = static_cast<char>(entry.byte);
-        rig.host.protectedPath = dir.filePath(QStringLiteral("protected.dat"));
-        writeFileAtomically(rig.host.protectedPath, bytes);
         withBlock40Changed(rig).startUpload();
+        ASSERT_TRUE(rig.runUntilText(QStringLiteral("Starting upload...")));
+        writeFileAtomically(rig.host.protectedPath, bytes);
         ASSERT_TRUE(rig.runUntilText(QStringLiteral("Checking for missing data...")));
         rig.clock.advance(300s);
 

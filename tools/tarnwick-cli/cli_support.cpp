@@ -19,6 +19,22 @@ std::uint8_t parseSiteLetter(const QString& text, const QString& option) {
     return SiteLetterToIndex(letter);
 }
 
+QStringList parseArguments(QCommandLineParser& parser, const QString& command,
+                           const QStringList& arguments, int positionalCount) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    QStringList args = arguments;
+    args.prepend(command);
+    if (!parser.parse(args)) {
+        throw CliFailure(parser.errorText(), kUsageError);
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != positionalCount) {
+        throw CliFailure(QStringLiteral("usage: tarnwick-cli %1").arg(parser.helpText().section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), 1)),
+                         kUsageError);
+    }
+    return positional;
+}
+
 QString requiredOption(const QCommandLineParser& parser, const QString& name) {
     const QString value = parser.value(name);
     if (value.isEmpty()) {

@@ -29,6 +29,11 @@ inline constexpr int kUsageError = 2;
 // "A".."D" to 0..3; anything else is a usage error naming `option`.
 std::uint8_t parseSiteLetter(const QString& text, const QString& option);
 
+// Parses the arguments after `command`, which must leave exactly `positionalCount` positional
+// arguments; returns them. Anything else is a usage error.
+QStringList parseArguments(QCommandLineParser& parser, const QString& command,
+                           const QStringList& arguments, int positionalCount);
+
 // The value of option `name`; missing or empty is a usage error.
 QString requiredOption(const QCommandLineParser& parser, const QString& name);
 

@@ -20,22 +20,6 @@
 namespace tarnwick::cli {
 namespace {
 
-QStringList parse(QCommandLineParser& parser, const QString& command, const QStringList& arguments,
-                  int positionalCount) {
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    QStringList args = arguments;
-    args.prepend(command);
-    if (!parser.parse(args)) {
-        throw CliFailure(parser.errorText(), kUsageError);
-    }
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != positionalCount) {
-        throw CliFailure(QStringLiteral("usage: tarnwick-cli %1").arg(parser.helpText().section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), 1)),
-                         kUsageError);
-    }
-    return positional;
-}
-
 QString isoOrNull(const std::optional<QDateTime>& t) {
     return t ? t->toString(Qt::ISODate) : QString();
 }
@@ -56,7 +40,7 @@ int runShow(const QStringList& arguments) {
     parser.addOption({QStringLiteral("json"), QStringLiteral("Print JSON instead of text.")});
     parser.addOption({QStringLiteral("vocabulary"), QStringLiteral("Vocabulary file for words."),
                       QStringLiteral("FILE")});
-    const QString path = parse(parser, QStringLiteral("show"), arguments, 1).first();
+    const QString path = parseArguments(parser, QStringLiteral("show"), arguments, 1).first();
 
     const SettingsRecord record = readSettingsRecord(path);
     const Vocabulary vocabulary(readVocabularyFile(vocabularyPath(parser.value(QStringLiteral("vocabulary")))));
@@ -104,7 +88,7 @@ int runImage(const QStringList& arguments) {
     parser.addPositionalArgument(QStringLiteral("FILE.stv"), QStringLiteral("Settings file."));
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       QStringLiteral("Where the 2016 raw bytes go."), QStringLiteral("RAW")});
-    const QString path = parse(parser, QStringLiteral("image"), arguments, 1).first();
+    const QString path = parseArguments(parser, QStringLiteral("image"), arguments, 1).first();
     const QString output = requiredOption(parser, QStringLiteral("output"));
 
     const SettingsRecord record = readSettingsRecord(path);
@@ -128,7 +112,7 @@ int runPack(const QStringList& arguments) {
         {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Settings file to write."),
          QStringLiteral("FILE.stv")},
     });
-    parse(parser, QStringLiteral("pack"), arguments, 0);
+    parseArguments(parser, QStringLiteral("pack"), arguments, 0);
     const QString imagePath = requiredOption(parser, QStringLiteral("image"));
     const QString output = requiredOption(parser, QStringLiteral("output"));
 

@@ -1,6 +1,10 @@
 #include "transfer_commands.h"
 
 #include "cli_support.h"
+#include "compare_commands.h"
+#include "config/config_diff.h"
+#include "config/vocabulary.h"
+#include "difference_report.h"
 #include "config/settings_file.h"
 #include "connection_options.h"
 #include "registry/registry_store.h"
@@ -12,6 +16,7 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QTextStream>
 
 namespace tarnwick::cli {
 
@@ -79,6 +84,57 @@ int unfinishedUpload(TransferSession& session, const SessionResult& result) {
     return cancelled ? 128 + result.interruptedBy : 1;
 }
 
+void presetPasswordAnswer(TransferSession& session, const UploadOptions& options) {
+    if (options.continueWithoutPasswords) {
+        session.prompter().presetAnswer(
+            kChangePasswordFailedCaption, *options.continueWithoutPasswords,
+            *options.continueWithoutPasswords ? QStringLiteral("--yes") : QStringLiteral("--no"));
+    }
+}
+
+// upload --dry-run: what an upload would change, field by field, and the blocks it would write.
+int previewUpload(const UploadOptions& options, const registry::RegistryStore& registry) {
+    const Vocabulary vocabulary(readVocabularyFile(options.vocabularyPath));
+    TransferSession session(registry, options.connection, options.image,
+                            options.protectedLocationsPath);
+    presetPasswordAnswer(session, options);
+    const SessionResult result = session.run([&options](TransferEngine& engine) {
+        engine.PreviewUpload(options.changePasswords, options.restoreCalibration,
+                             options.newMasterPassword, options.newUserPassword,
+                             options.oldMasterPassword);
+    });
+    if (result.outcome.kind != TransferOutcome::Kind::Succeeded) {
+        session.console().printLine(QStringLiteral("Dry run stopped. Nothing was written."));
+        return result.interruptedBy != 0 ? 128 + result.interruptedBy : kTrouble;
+    }
+    const TransferState& state = session.engine().state();
+    ConfigDifferences differences;
+    try {
+        differences = diffImages({imageFromBlocks(session.blocks()), options.connection.DestSL},
+                                 {imageFromBlocks(state.UploadImage), options.connection.DestSL},
+                                 vocabulary);
+    } catch (const AppError& e) {
+        throw CliFailure(QStringLiteral("cannot decode the unit's or the file's configuration: %1")
+                             .arg(e.description()));
+    }
+    QTextStream out(stdout);
+    for (const QString& line : differenceLines(differences)) {
+        out << line << '\n';
+    }
+    QStringList blocks;
+    for (const std::uint8_t block : state.ChangedBlocks) {
+        blocks << QString::number(block);
+    }
+    out << (blocks.isEmpty() ? QStringLiteral("# blocks an upload would write: none")
+                             : QStringLiteral("# blocks an upload would write: ") +
+                                   blocks.join(QStringLiteral(", ")))
+        << '\n';
+    out.flush();
+    session.console().printLine(QStringLiteral(
+        "Dry run: nothing was written (no data frame, no commit request, no restart)."));
+    return state.ChangedBlocks.empty() ? kSame : kDifferent;
+}
+
 } // namespace
 
 int runDownload(const QStringList& arguments) {
@@ -100,15 +156,23 @@ int runDownload(const QStringList& arguments) {
 }
 
 int runUpload(const QStringList& arguments) {
+    if (arguments.contains(QStringLiteral("--dry-run")) ||
+        arguments.contains(QStringLiteral("-dry-run"))) {
+        // diff's convention: anything that stops the preview is 2, never 1.
+        try {
+            const auto registry = openProgramRegistry();
+            return previewUpload(readUploadOptions(arguments, *registry), *registry);
+        } catch (const CliFailure& e) {
+            throw CliFailure(QString::fromStdString(e.what()), kTrouble);
+        } catch (const AppError& e) {
+            throw CliFailure(e.description(), kTrouble);
+        }
+    }
     const auto registry = openProgramRegistry();
     const UploadOptions options = readUploadOptions(arguments, *registry);
     TransferSession session(*registry, options.connection, options.image,
                             options.protectedLocationsPath);
-    if (options.continueWithoutPasswords) {
-        session.prompter().presetAnswer(
-            kChangePasswordFailedCaption, *options.continueWithoutPasswords,
-            *options.continueWithoutPasswords ? QStringLiteral("--yes") : QStringLiteral("--no"));
-    }
+    presetPasswordAnswer(session, options);
     const SessionResult result = session.run([&options](TransferEngine& engine) {
         engine.UploadStavik(options.changePasswords, options.restoreCalibration,
                             options.newMasterPassword, options.newUserPassword,

@@ -5,7 +5,6 @@
 #include "shell/app_error.h"
 #include "shell/app_settings.h"
 #include "shell/c_registry.h"
-#include "shell/file_access.h"
 #include "shell/latin1.h"
 #include "transfer/protected_locations.h"
 
@@ -80,9 +79,8 @@ QString registeredProtectedLocationsPath(registry::RegistryStore& store) {
     return registryValueText(registry.Value());
 }
 
-// The upload itself reads a missing or short file as zeros, which protects nothing but
-// block 0 byte 0: the unit's calibration would be overwritten. So the file must be there,
-// whole and valid before anything is sent.
+// Refused here already, before the session is set up, with a hint at --protected for the
+// empty setting.
 QString protectedLocationsPath(const QCommandLineParser& parser,
                                registry::RegistryStore& registry) {
     const QString path = parser.isSet(kProtected) ? parser.value(kProtected)
@@ -92,23 +90,8 @@ QString protectedLocationsPath(const QCommandLineParser& parser,
                                         "Protected value; give one with --protected FILE"),
                          kUsageError);
     }
-    const std::optional<QByteArray> bytes = readFileIfExists(path);
-    if (!bytes) {
-        throw CliFailure(QStringLiteral("%1: no such protected-locations file").arg(path),
-                         kUsageError);
-    }
-    if (bytes->size() != static_cast<qsizetype>(kProtectedFileSize)) {
-        throw CliFailure(
-            QStringLiteral("%1: a protected-locations file is %2 bytes, this one has %3")
-                .arg(path)
-                .arg(kProtectedFileSize)
-                .arg(bytes->size()),
-            kUsageError);
-    }
-    try {
-        parseProtectedLocations(*bytes);
-    } catch (const AppError& e) {
-        throw CliFailure(QStringLiteral("%1: %2").arg(path, e.description()), kUsageError);
+    if (const auto problem = protectedLocationsFileProblem(path)) {
+        throw CliFailure(*problem, kUsageError);
     }
     return path;
 }
@@ -129,6 +112,10 @@ UploadOptions readUploadOptions(const QStringList& arguments, registry::Registry
         {kYes, QStringLiteral("Go on without the new passwords if the old one is wrong.")},
         {kNo, QStringLiteral("Stop if the old master password is wrong.")},
         {kProtected, QStringLiteral("Protected-locations file (default: the registry's)."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("dry-run"),
+         QStringLiteral("Sign on and read the unit, list what would change, write nothing.")},
+        {QStringLiteral("vocabulary"), QStringLiteral("Vocabulary file for the words listed."),
          QStringLiteral("FILE")},
     });
     if (!parser.parse(QStringList{QStringLiteral("upload")} + arguments)) {
@@ -151,6 +138,8 @@ UploadOptions readUploadOptions(const QStringList& arguments, registry::Registry
     }
     options.restoreCalibration = parser.isSet(kRestoreCalibration);
     options.protectedLocationsPath = protectedLocationsPath(parser, registry);
+    options.dryRun = parser.isSet(QStringLiteral("dry-run"));
+    options.vocabularyPath = vocabularyPath(parser.value(QStringLiteral("vocabulary")));
     return options;
 }
 

@@ -25,6 +25,9 @@ struct UploadOptions {
     // The answer to "Change password failed" given by --yes or --no.
     std::optional<bool> continueWithoutPasswords;
     QString protectedLocationsPath; // an existing file of the right size and contents
+    // Only list what an upload would change; the vocabulary names the words it lists.
+    bool dryRun = false;
+    QString vocabularyPath;
 };
 
 // The arguments after "upload". The image and the connection's defaults come from the

@@ -59,7 +59,7 @@ frmMain::frmMain(ModTarnwick& program, MainWindowServices services, QWidget* par
     applyWhatsThis(*this, "frmMain",
                    help::loadPopupTopics(popupHelpSource(m_program.settings.HelpFile)));
     resize(1140, 660);
-    restoreWindowGeometry(*this);
+    restoreWindowGeometry(*this, m_services.registry);
     refreshTitle();
 
     trapErrors(m_services.errors, kLoadError, [this] {
@@ -120,8 +120,9 @@ void frmMain::showMainWindow() {
     activateWindow();
 }
 
-// The download replaces unsaved edits without asking: the user chose to download, and by
-// the time the blocks arrive a "no" could only throw the unit's settings away.
+// The download replaces the window's contents without asking here: the Download command
+// offered to save edits before it began, and by the time the blocks arrive a "no" could only
+// throw the unit's settings away.
 void frmMain::LoadArray() {
     trapErrors(m_services.errors, kDownloadLoadError, [this] {
         const ConfigImage image = imageFromBlocks(m_program.blockBuffer);
@@ -133,6 +134,7 @@ void frmMain::LoadArray() {
         m_program.lastSynchronized = now;
         m_program.currentFile.clear();
         m_changed = true;
+        m_unsavedInImage = false;
         showConfig(config);
     });
 }
@@ -192,8 +194,17 @@ void frmMain::StoreValues(ConfigImage& image) {
     encodeSiteConfig(m_config, m_program.connection.DestSL, image);
 }
 
+void frmMain::storeIntoImage() {
+    const ConfigImage before = m_program.image;
+    StoreValues(m_program.image);
+    if (m_program.image != before)
+        m_unsavedInImage = true;
+}
+
+// Edits already stored into the image count until a file holds them: comparing the window
+// with the image alone would lose them after a cancelled save or upload.
 bool frmMain::HasChanges() {
-    if (m_changed)
+    if (m_changed || m_unsavedInImage)
         return true;
     ConfigImage scratch = m_program.image;
     StoreValues(scratch);
@@ -259,7 +270,7 @@ void frmMain::refreshTitle() {
     if (m_loading)
         return;
     setWindowTitle(mainWindowTitle(m_program.currentFile));
-    bool modified = m_changed;
+    bool modified = m_changed || m_unsavedInImage;
     if (!modified) {
         gatherWidgets();
         ConfigImage scratch = m_program.image;
@@ -274,6 +285,10 @@ void frmMain::refreshTitle() {
 }
 
 bool frmMain::confirmClose() {
+    return saveOrDiscardChanges();
+}
+
+bool frmMain::saveOrDiscardChanges() {
     if (!m_program.mainWindowActive || !HasChanges())
         return true;
     switch (m_services.prompter.askYesNoCancel(QStringLiteral("Do you want to save changes?"),
@@ -303,7 +318,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    saveWindowGeometry(*this);
+    saveWindowGeometry(*this, m_services.registry);
     trapErrors(m_services.errors, kClosingError, [this] { unloadOtherWindows(); });
     event->accept();
 }

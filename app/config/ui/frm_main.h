@@ -29,7 +29,7 @@ class RegistryStore;
 struct MainWindowServices {
     Prompter& prompter;
     ErrorReporter& errors;
-    const registry::RegistryStore& registry; // for the About box
+    registry::RegistryStore& registry; // for the About box and the window's size and place
     // Loads the connection settings dialog and calls its SetUpload (true) or SetDownload
     // (false).
     std::function<void(bool upload)> showConnectionSettings;
@@ -78,7 +78,13 @@ public:
     // there is no current file. True when the file was written.
     bool SaveSettings(bool askForName);
 
+    // Opens the Compare window on a settings file, asking for one when `path` is empty. The
+    // file is only read; what the user takes from it becomes unsaved changes here.
+    void CompareWithFile(const QString& path = {});
+
     bool changedMark() const { return m_changed; }
+    // Edits were stored into the image (before a save or an upload) that no file holds yet.
+    bool unsavedInImage() const { return m_unsavedInImage; }
     // An upload has written to the unit since the window was loaded.
     bool syncDateChanged() const { return m_syncDateChanged; }
 
@@ -98,6 +104,11 @@ private:
     void showStatusPanes();
     void refreshTitle();
     bool confirmClose();
+    // Before the window's contents are replaced or it closes: asks whether to save changes
+    // that no file holds. False when the user cancelled or the save did not succeed.
+    bool saveOrDiscardChanges();
+    // StoreValues on the image, remembering when that put edits into it that no file holds.
+    void storeIntoImage();
     void unloadOtherWindows();
 
     // frm_main_commands.cpp
@@ -105,11 +116,15 @@ private:
     void runCommand(const std::function<void()>& command);
     void upload();
     void showAbout();
+    // What the window shows now, open cell edits included.
+    const SiteConfig& windowConfig();
+    void takeFromFile(const SiteConfig& file, const QStringList& paths);
 
     ModTarnwick& m_program;
     MainWindowServices m_services;
     SiteConfig m_config; // what the grids edit in place; the other tabs are read into it
     bool m_changed = false;
+    bool m_unsavedInImage = false;
     bool m_syncDateChanged = false;
     bool m_loading = false;
 

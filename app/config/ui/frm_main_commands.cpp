@@ -1,9 +1,14 @@
 // The command bar's commands: settings files, transfers, help and the About box.
 
+#include "config/config_changes.h"
+#include "config/config_diff.h"
 #include "config/settings_file.h"
 #include "config/site_config_codec.h"
+#include "config/ui/frm_compare.h"
 #include "config/ui/local_options_tab.h"
 #include "frm_main.h"
+#include "shell/application_title.h"
+#include "shell/file_dialog_text.h"
 #include "shell/prompter.h"
 #include "shell/trap_errors.h"
 #include "shell/ui/frm_about.h"
@@ -21,17 +26,29 @@ const QString kCommandError = QStringLiteral("An error occurred.");
 const QString kOpenError =
     QStringLiteral("Unable to load the Stavik settings. The file may be corrupt.");
 const QString kSettingsFilter = QStringLiteral("Tarnwick Files (*.stv)|*.stv");
+const QString kSettingsSuffix = QStringLiteral("stv");
 
 } // namespace
 
 void frmMain::connectCommands() {
     const MainCommands& c = m_commands;
-    connect(c.miOpen, &QAction::triggered, this, [this] { OpenSettingsFile(); });
+    // Open and Download replace the window's contents: unsaved edits are offered a save first.
+    connect(c.miOpen, &QAction::triggered, this, [this] {
+        runCommand([this] {
+            if (saveOrDiscardChanges())
+                OpenSettingsFile();
+        });
+    });
     connect(c.miSave, &QAction::triggered, this, [this] { SaveSettings(false); });
     connect(c.miSaveAs, &QAction::triggered, this, [this] { SaveSettings(true); });
+    connect(c.miCompare, &QAction::triggered, this, [this] { CompareWithFile(); });
     connect(c.miExit, &QAction::triggered, this, [this] { runCommand([this] { close(); }); });
-    connect(c.miDownload, &QAction::triggered, this,
-            [this] { runCommand([this] { m_services.showConnectionSettings(false); }); });
+    connect(c.miDownload, &QAction::triggered, this, [this] {
+        runCommand([this] {
+            if (saveOrDiscardChanges())
+                m_services.showConnectionSettings(false);
+        });
+    });
     connect(c.miUpload, &QAction::triggered, this, [this] { runCommand([this] { upload(); }); });
     const auto help = [this](void (*routine)(QWidget*, const QString&)) {
         return [this, routine] {
@@ -55,7 +72,7 @@ void frmMain::upload() {
     if (!ValidatePasswords() || !ValidateLabels())
         return;
     WarnLimits();
-    StoreValues(m_program.image);
+    storeIntoImage();
     refreshTitle();
     m_services.showConnectionSettings(true);
 }
@@ -68,7 +85,8 @@ void frmMain::showAbout() {
     about->show();
 }
 
-// Opening replaces unsaved edits without asking, as the user chose a file to open.
+// The Open command has offered to save edits before it calls this; the start-up window's
+// open has none to lose.
 bool frmMain::OpenSettingsFile(const QString& path) {
     bool loaded = false;
     trapErrors(m_services.errors, kOpenError, [&] {
@@ -97,6 +115,7 @@ bool frmMain::OpenSettingsFile(const QString& path) {
         connection.Port = record->port;
         connection.SL = record->sl;
         m_program.currentFile = file;
+        m_unsavedInImage = false; // what the image held is replaced
         showConfig(config);
         loaded = true;
     });
@@ -108,23 +127,87 @@ bool frmMain::OpenSettingsFile(const QString& path) {
 bool frmMain::SaveSettings(bool askForName) {
     bool saved = false;
     trapErrors(m_services.errors, kCommandError, [&] {
-        StoreValues(m_program.image);
+        storeIntoImage();
         QString path = m_program.currentFile;
         if (askForName || path.isEmpty()) {
-            const auto chosen =
-                m_services.prompter.saveFile({kSettingsFilter, m_program.settings.SaveFileDir,
-                                              m_localOptions->siteLabel(), true});
+            FileDialogOptions options{kSettingsFilter, m_program.settings.SaveFileDir,
+                                      m_localOptions->siteLabel(), true, kSettingsSuffix};
+            const auto chosen = m_services.prompter.saveFile(options);
             if (!chosen)
                 return;
-            path = *chosen;
+            // A name without an extension would be hidden by the Open dialog's filter.
+            path = withDefaultSuffix(*chosen, kSettingsSuffix);
         }
         writeSettingsFile(path, settingsRecordFor(m_program.connection, m_program.image,
                                                   QDateTime::currentDateTime()));
         m_changed = false;
+        m_unsavedInImage = false;
         saved = true;
     });
     refreshTitle();
     return saved;
+}
+
+const SiteConfig& frmMain::windowConfig() {
+    commitOpenEdits();
+    gatherWidgets();
+    return m_config;
+}
+
+void frmMain::CompareWithFile(const QString& path) {
+    runCommand([&] {
+        QString file = path;
+        if (file.isEmpty()) {
+            FileDialogOptions options;
+            options.filter = kSettingsFilter;
+            options.initialFolder = m_program.settings.SaveFileDir;
+            const auto chosen = m_services.prompter.openFile(options);
+            if (!chosen)
+                return;
+            file = *chosen;
+        }
+        const auto record = readSettingsFile(file);
+        if (!record) {
+            m_services.prompter.information(
+                QStringLiteral("%1 is not a Tarnwick settings file, or it is damaged.")
+                    .arg(QFileInfo(file).fileName()),
+                kApplicationTitle);
+            return;
+        }
+        const SiteConfig fileConfig = decodeSiteConfig(record->image, record->destSL);
+        auto* compare = new frmCompare(file, this);
+        compare->setAttribute(Qt::WA_DeleteOnClose);
+        const auto refresh = [this, compare, fileConfig] {
+            compare->showDifferences(diffConfigs(windowConfig(), fileConfig,
+                                                 m_program.connection.DestSL,
+                                                 m_program.vocabulary));
+        };
+        connect(compare, &frmCompare::takeRequested, compare,
+                [this, fileConfig, refresh](const QStringList& paths) {
+                    runCommand([&] {
+                        takeFromFile(fileConfig, paths);
+                        refresh();
+                    });
+                });
+        refresh();
+        compare->show();
+    });
+}
+
+void frmMain::takeFromFile(const SiteConfig& file, const QStringList& paths) {
+    const TakenFields taken = takeFields(windowConfig(), file, paths, m_program.connection.DestSL,
+                                         m_program.vocabulary);
+    // Unsaved until the user saves or uploads, whatever the image holds.
+    m_changed = true;
+    showConfig(taken.config);
+    if (!taken.problems.empty()) {
+        QStringList lines;
+        for (const FieldProblem& problem : taken.problems)
+            lines << problem.line();
+        m_services.prompter.information(
+            QStringLiteral("These values were not taken:\n") + lines.join(QLatin1Char('\n')),
+            kApplicationTitle);
+    }
 }
 
 } // namespace tarnwick

@@ -31,6 +31,7 @@ MainCommands buildCommandBar(QMainWindow& window) {
     c.miOpen = tool(window, "miOpen", "&Open...", "&Open save settings");
     c.miSave = tool(window, "miSave", "&Save", "Save settings");
     c.miSaveAs = tool(window, "miSaveAs", "Save &As...");
+    c.miCompare = tool(window, "miCompare", "&Compare with File...");
     c.miImportOvin = tool(window, "miImportOvin", "Import &Ovin Settings...");
     c.miImportOvin->setEnabled(false);
     c.miExit = tool(window, "miExit", "E&xit");
@@ -55,6 +56,8 @@ MainCommands buildCommandBar(QMainWindow& window) {
 
     QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
     file->addActions({c.miOpen, c.miSave, c.miSaveAs});
+    file->addSeparator();
+    file->addAction(c.miCompare);
     file->addSeparator();
     file->addAction(c.miImportOvin);
     file->addSeparator();

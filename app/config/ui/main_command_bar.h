@@ -11,6 +11,7 @@ struct MainCommands {
     QAction* miOpen = nullptr;
     QAction* miSave = nullptr;
     QAction* miSaveAs = nullptr;
+    QAction* miCompare = nullptr;
     QAction* miImportOvin = nullptr;
     QAction* miExit = nullptr;
     QAction* miDownload = nullptr;

@@ -1,32 +1,43 @@
 #include "window_geometry.h"
 
-#include "shell/application_title.h"
+#include "registry/registry_store.h"
+#include "shell/app_settings.h"
 
-#include <QSettings>
 #include <QWidget>
+#include <vector>
 
 namespace tarnwick {
 
 namespace {
 
-const QString kWindowsScope = QStringLiteral("windows");
-
-QString geometryKey(const QWidget& window) {
-    return window.objectName() + QStringLiteral("/geometry");
-}
+// Beside the application's machine-wide key, but in the user's own root.
+const QString kWindowsKey = kAppSettingsKey + QStringLiteral("\\Windows");
 
 } // namespace
 
-void restoreWindowGeometry(QWidget& window) {
-    const QSettings settings(kApplicationTitle, kWindowsScope);
-    const QByteArray geometry = settings.value(geometryKey(window)).toByteArray();
-    if (!geometry.isEmpty())
-        window.restoreGeometry(geometry);
+void restoreWindowGeometry(QWidget& window, const registry::RegistryStore& store) {
+    using namespace registry;
+    KeyHandle key;
+    if (store.openKey(HKEY_CURRENT_USER, kWindowsKey, KEY_READ, key) != ERROR_SUCCESS)
+        return;
+    std::uint32_t size = 0;
+    ValueType type = 0;
+    if (store.queryValue(key, window.objectName(), &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_BINARY || size == 0)
+        return;
+    std::vector<std::uint8_t> data(size);
+    if (store.queryValue(key, window.objectName(), nullptr, data.data(), &size) != ERROR_SUCCESS)
+        return;
+    window.restoreGeometry(
+        QByteArray(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(size)));
 }
 
-void saveWindowGeometry(const QWidget& window) {
-    QSettings settings(kApplicationTitle, kWindowsScope);
-    settings.setValue(geometryKey(window), window.saveGeometry());
+void saveWindowGeometry(const QWidget& window, registry::RegistryStore& store) {
+    using namespace registry;
+    KeyHandle key;
+    if (store.createKey(HKEY_CURRENT_USER, kWindowsKey, KEY_ALL_ACCESS, key) != ERROR_SUCCESS)
+        return;
+    store.setValue(key, window.objectName(), REG_BINARY, window.saveGeometry());
 }
 
 } // namespace tarnwick

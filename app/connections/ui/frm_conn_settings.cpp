@@ -213,9 +213,15 @@ void frmConnSettings::clearDisplay() {
 void frmConnSettings::setPasswordBox(bool readOnly, bool tabStop) {
     QLineEdit& box = *m_ui.txtPassword;
     box.setReadOnly(readOnly);
+    // Only the enabled groups change: a disabled box keeps the disabled look of its neighbours.
     QPalette palette = box.palette();
     const QPalette normal = QApplication::palette(&box);
-    palette.setColor(QPalette::Base, normal.color(readOnly ? QPalette::Button : QPalette::Base));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Base,
+                         normal.color(group, readOnly ? QPalette::Button : QPalette::Base));
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Base,
+                     normal.color(QPalette::Disabled, QPalette::Base));
     box.setPalette(palette);
     box.setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }

@@ -5,6 +5,7 @@
 #include "connections/wizard_pages.h"
 #include "help/popup_topics.h"
 #include "serial/serial_devices.h"
+#include "shell/file_dialog_text.h"
 #include "shell/prompter.h"
 #include "shell/trap_errors.h"
 #include "shell/ui/help_commands.h"
@@ -220,11 +221,14 @@ void frmConnWiz::saveConnection() {
     options.filter = kConnectionFileFilter;
     options.initialFolder = m_context.mod.settings.SaveConnDir;
     options.confirmOverwrite = true;
+    options.defaultSuffix = kConnectionFileSuffix;
     const std::optional<QString> path = m_context.services.prompter.saveFile(options);
     if (!path) {
         return;
     }
-    WriteConnectionFile(*path, wizardProfile(entries(), m_ui.chkSavePass->isChecked()));
+    // The settings dialog lists only files with the extension.
+    WriteConnectionFile(withDefaultSuffix(*path, kConnectionFileSuffix),
+                        wizardProfile(entries(), m_ui.chkSavePass->isChecked()));
 }
 
 void frmConnWiz::cmdCancelClick() {

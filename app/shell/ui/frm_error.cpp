@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -102,11 +103,23 @@ frmError::frmError(QWidget* owner) : QDialog(owner) {
     m_lblErrNum = makeValueLabel(this, QStringLiteral("lblErrNum"));
     m_lblErrSource = makeValueLabel(this, QStringLiteral("lblErrSource"));
     m_lblErrDescription = makeValueLabel(this, QStringLiteral("lblErrDescription"));
+    // The expanded height is fixed: a description longer than its room scrolls, so that all of
+    // it can be read. Ordinary texts fit and show no scroll bar.
+    auto* descriptionArea = new QScrollArea(this);
+    descriptionArea->setObjectName(QStringLiteral("scrErrDescription"));
+    descriptionArea->setFrameShape(QFrame::NoFrame);
+    descriptionArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    descriptionArea->setWidgetResizable(true);
+    descriptionArea->setWidget(m_lblErrDescription);
+    descriptionArea->viewport()->setAutoFillBackground(false);
+    m_lblErrDescription->setAutoFillBackground(false);
+    tagAsDetail(m_lblErrDescription);
+
     auto* details = new QGridLayout;
     details->setColumnStretch(1, 1);
     const QString captions[] = {QStringLiteral("Error Number:"), QStringLiteral("Source:"),
                                 QStringLiteral("Description:")};
-    QLabel* const values[] = {m_lblErrNum, m_lblErrSource, m_lblErrDescription};
+    QWidget* const values[] = {m_lblErrNum, m_lblErrSource, descriptionArea};
     for (int row = 0; row < 3; ++row) {
         const auto index = static_cast<std::size_t>(row);
         QLabel* caption = makeLabel(this, QStringLiteral("lblErrorDetails"), captions[index]);

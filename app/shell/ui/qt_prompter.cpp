@@ -86,6 +86,8 @@ std::optional<QString> QtPrompter::saveFile(const FileDialogOptions& options) {
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
+    // Added before the overwrite check, so the file asked about is the one written.
+    dialog->setDefaultSuffix(options.defaultSuffix);
     if (isValidProposedName(options.proposedName))
         dialog->selectFile(options.proposedName);
     std::optional<QString> path;
