@@ -2,7 +2,7 @@
 # builds the example against it through find_package(FenControls) alone, and runs it without
 # a display, typing into both of its fields. Also checks that pkg-config finds the kit there.
 #   -DBINARY_DIR=<build tree> -DEXAMPLE_DIR=<examples/order-form> -DWORK_DIR=<scratch>
-#   -DCXX_COMPILER=<compiler>
+#   -DCXX_COMPILER=<compiler> [-DEXAMPLE_FLAGS=<compile and link flags>]
 function(run)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT status EQUAL 0)
@@ -21,7 +21,8 @@ if(EXISTS ${stage}/bin/tarnwick)
 endif()
 
 run(${CMAKE_COMMAND} -S ${EXAMPLE_DIR} -B ${WORK_DIR}/example -G Ninja
-    -DCMAKE_CXX_COMPILER=${CXX_COMPILER} -DCMAKE_PREFIX_PATH=${stage})
+    -DCMAKE_CXX_COMPILER=${CXX_COMPILER} -DCMAKE_PREFIX_PATH=${stage}
+    "-DCMAKE_CXX_FLAGS=${EXAMPLE_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${EXAMPLE_FLAGS}")
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/example)
 
 run(${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH TARNWICK_REGISTRY_DIR=${WORK_DIR}/user-hive
