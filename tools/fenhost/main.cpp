@@ -25,9 +25,8 @@ const char* const kUsage =
 // library is registered by hand.
 QString defaultHiveDir() {
     const QString exeDir = QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath();
-    const QString buildTree = QFileInfo(QStringLiteral(FENHOST_BUILD_TREE)).canonicalFilePath();
-    if (!buildTree.isEmpty() &&
-        (exeDir == buildTree || exeDir.startsWith(buildTree + QLatin1Char('/')))) {
+    const QString buildDir = QFileInfo(QStringLiteral(FENHOST_BUILD_DIR)).canonicalFilePath();
+    if (!buildDir.isEmpty() && exeDir == buildDir) {
         return {};
     }
     return QDir::cleanPath(exeDir + u'/' + QStringLiteral(FENHOST_RELATIVE_HIVE_DIR));

@@ -32,6 +32,16 @@ if(NOT output STREQUAL "Phone: (555)123-4567  Quantity: 42")
     message(FATAL_ERROR "unexpected output of the example: \"${output}\"")
 endif()
 
+# The staged fenhost finds both controls in the installed default hive, with no registration.
+file(WRITE ${WORK_DIR}/fenhost.script "create Holm.Mask6 m\nset m.Format \"(999)999-9999\"\n"
+     "keys m 5551234567\nget m.Text\ncreate Holm.NumLite6 n\nget n.MaxValue\n")
+run(${CMAKE_COMMAND} -E env TARNWICK_REGISTRY_DIR=${WORK_DIR}/fenhost-hive
+    QT_QPA_PLATFORM=offscreen ${stage}/bin/fenhost --script ${WORK_DIR}/fenhost.script)
+if(NOT output MATCHES "\n\"\\(555\\)123-4567\"\n" OR NOT output MATCHES "\n999999999999999\n"
+   OR output MATCHES "error")
+    message(FATAL_ERROR "the staged fenhost did not create both controls:\n${output}")
+endif()
+
 find_program(PKG_CONFIG pkg-config)
 if(PKG_CONFIG)
     file(GLOB_RECURSE pc_files ${stage}/*/fencontrols.pc)
