@@ -177,7 +177,8 @@ def main():
         check_libraries(root)
         check_cli_show(root, home)
         sample = root + DATA + "/sample.stv"
-        print(open_until_shown(desktop_command(root, sample), home), end="")
+        # The user hive is the packaged default one, whose folders follow %HOME%.
+        print(open_until_shown(desktop_command(root, sample), home, hive_names_home=True), end="")
     print("ok")
 
 
