@@ -30,25 +30,50 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tarnwick-backup@.service data/tarnwick
         DESTINATION lib/systemd/user)
 install(FILES data/inventory.example.json DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarnwick)
 
-# The Debian package. Its files go where the build was configured to find them. The desktop
-# and MIME databases are refreshed by the triggers of their own packages, so the package has
-# no maintainer scripts.
+# The Debian packages, one per install component from the one build: tarnwick (the program),
+# fencontrols (the control libraries, fenhost and their registration) and fencontrols-dev (the
+# host library's headers, CMake and pkg-config files). Their files go where the build was
+# configured to find them. The desktop and MIME databases are refreshed by the triggers of
+# their own packages, so no package has maintainer scripts.
 set(CPACK_GENERATOR DEB)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL tarnwick fencontrols fencontrols-dev)
 set(CPACK_PACKAGE_NAME tarnwick)
 set(CPACK_PACKAGE_VENDOR "Corvane Technology")
 set(CPACK_PACKAGE_CONTACT "Corvane Technology <support@corvane.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Configuration program for Stavik site-control units")
-set(CPACK_PACKAGE_DESCRIPTION "Tarnwick signs on to a Stavik unit over a serial cable or a \
-modem, downloads its configuration, shows it for editing, keeps it in settings files and \
-uploads edits back with verification. Includes tarnwick-cli, the stavik-sim unit simulator \
-and regtool.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
+
+set(CPACK_DEBIAN_TARNWICK_PACKAGE_NAME tarnwick)
+set(CPACK_DEBIAN_TARNWICK_PACKAGE_SECTION electronics)
+set(CPACK_COMPONENT_TARNWICK_DESCRIPTION "Configuration program for Stavik site-control units
+Tarnwick signs on to a Stavik unit over a serial cable or a modem, downloads its \
+configuration, shows it for editing, keeps it in settings files and uploads edits back with \
+verification. Includes tarnwick-cli, the stavik-sim unit simulator and regtool.")
 # Loaded at run time, so not found among the linked libraries: the help engine's database
 # driver. (The SVG plugins that draw the logo come with the linked SVG library's package.)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, shared-mime-info, desktop-file-utils")
+set(CPACK_DEBIAN_TARNWICK_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+set(CPACK_DEBIAN_TARNWICK_PACKAGE_RECOMMENDS "qt6-wayland, shared-mime-info, desktop-file-utils")
+
+set(CPACK_DEBIAN_FENCONTROLS_PACKAGE_NAME fencontrols)
+set(CPACK_DEBIAN_FENCONTROLS_PACKAGE_SECTION libs)
+set(CPACK_COMPONENT_FENCONTROLS_DESCRIPTION "Masked input and numeric input controls
+The component libraries libfenmask.so and libfennumlite.so with their shared base library \
+libfenbase6.so, registered in the default registry hive as Holm.Mask6 and Holm.NumLite6; \
+libfencontrols.so, through which a Qt program creates them as widgets; and fenhost, the \
+test container for the controls.")
+
+set(CPACK_DEBIAN_FENCONTROLS-DEV_PACKAGE_NAME fencontrols-dev)
+set(CPACK_DEBIAN_FENCONTROLS-DEV_PACKAGE_SECTION libdevel)
+set(CPACK_COMPONENT_FENCONTROLS-DEV_DEPENDS fencontrols)
+# Named by hand: the Designer plugin links the host library of the other package, which
+# dpkg-shlibdeps cannot see.
+set(CPACK_DEBIAN_FENCONTROLS-DEV_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_DEBIAN_FENCONTROLS-DEV_PACKAGE_DEPENDS "qt6-base-dev, libqt6designer6")
+set(CPACK_COMPONENT_FENCONTROLS-DEV_DESCRIPTION "Masked input and numeric input controls: development files
+The headers of the FenControls host library, its CMake package (find_package(FenControls)) \
+and pkg-config file, for Qt programs that use the input controls.")
 include(CPack)

@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
-"""Builds the Debian package with scripts/package, unpacks it into a scratch root, checks what
-it holds, runs the unpacked tarnwick-cli on the packaged sample, and starts the unpacked
-program offscreen through its desktop entry's command line on the same file.
+"""Builds the Debian packages with scripts/package, unpacks the program's into a scratch root,
+checks what it holds, runs the unpacked tarnwick-cli on the packaged sample, and starts the
+unpacked program offscreen through its desktop entry's command line on the same file. The
+control kit's two packages are unpacked into a root of their own: the unpacked fenhost creates
+both controls by ProgID, and the example builds against the unpacked kit and runs.
 
 The unpacked files do not lie where the package installs them (/usr), so the run gets a user
 hive that is the packaged default hive with its paths moved into the scratch root; the
 program's own compiled-in hive location is checked to be the packaged one.
 """
+import glob
 import json
 import os
 import re
@@ -102,10 +105,64 @@ def check_cli_show(root, home):
     print("tarnwick-cli show:", configuration["site_label"], " ".join(words))
 
 
+def kit_user_hive(root, home):
+    """The packaged class registrations with their library paths moved into the scratch root."""
+    text = open(os.path.join(root, HIVE_DIR.lstrip("/"), "HKEY_CLASSES_ROOT.reg"),
+                encoding="latin-1").read()
+    servers = re.findall(r'^\[[^\]]*\\InprocServer32\]\n@="([^"]*)"$', text, re.M)
+    assert sorted(os.path.basename(path) for path in set(servers)) == \
+        ["libfenmask.so", "libfennumlite.so"], servers
+    for path in servers:
+        assert path.startswith(PREFIX + "/lib") and os.path.isfile(root + path), path
+    os.makedirs(home)
+    with open(os.path.join(home, "HKEY_CLASSES_ROOT.reg"), "w", encoding="latin-1") as hive:
+        hive.write(text.replace(f'="{PREFIX}/', f'="{root}{PREFIX}/'))
+    return home
+
+
+def check_kit(debs, scratch):
+    kit = [deb for deb in debs if os.path.basename(deb).startswith("fencontrols")]
+    assert len(kit) == 2, debs
+    dev = next(deb for deb in kit if os.path.basename(deb).startswith("fencontrols-dev_"))
+    assert "fencontrols (=" in run("dpkg-deb", "--field", dev, "Depends")
+    root = os.path.join(scratch, "kit")
+    for deb in kit:
+        run("dpkg-deb", "-x", deb, root)
+    prefix = root + PREFIX
+    # The libraries lie in lib/ or in its multiarch folder.
+    for pattern in ("bin/fenhost", "lib/*fencontrols/libfenbase6.so",
+                    "lib/*fencontrols/libfenmask.so", "lib/*fencontrols/libfennumlite.so",
+                    "lib/*libfencontrols.so.2", "include/fencontrols/fencontrols.h",
+                    "lib/*cmake/FenControls/FenControlsConfig.cmake",
+                    "lib/*pkgconfig/fencontrols.pc"):
+        found = glob.glob(os.path.join(prefix, pattern)) + \
+            glob.glob(os.path.join(prefix, pattern.replace("*", "*/")))
+        assert found, f"not in the kit's packages: {pattern}"
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen",
+               TARNWICK_REGISTRY_DIR=kit_user_hive(root, os.path.join(scratch, "kit-hive")))
+    script = os.path.join(scratch, "kit.script")
+    with open(script, "w") as commands:
+        commands.write('create Holm.Mask6 m\nset m.Format "(999)999-9999"\nkeys m 5551234567\n'
+                       "get m.Text\ncreate Holm.NumLite6 n\nget n.Value\n")
+    results = [line for line in run(os.path.join(prefix, "bin/fenhost"), "--script", script,
+                                    env=env).splitlines() if not line.startswith("event ")]
+    assert results == ['"(555)123-4567"', "0"], results
+    build = os.path.join(scratch, "example")
+    run("cmake", "-S", os.path.join(SOURCE, "examples/order-form"), "-B", build, "-G", "Ninja",
+        f"-DCMAKE_PREFIX_PATH={prefix}")
+    run("cmake", "--build", build)
+    shown = run(os.path.join(build, "order-form"), "--type", "5551234567", "42", env=env)
+    assert shown.strip() == "Phone: (555)123-4567  Quantity: 42", shown
+    print("kit:", shown.strip())
+
+
 def main():
-    deb = run(os.path.join(SOURCE, "scripts/package"), cwd=SOURCE).split()[-1]
+    debs = run(os.path.join(SOURCE, "scripts/package"), cwd=SOURCE).split()
+    deb = debs[-1]
     print("package:", deb)
     check_control(deb)
+    with tempfile.TemporaryDirectory() as scratch:
+        check_kit(debs, scratch)
     with tempfile.TemporaryDirectory() as scratch:
         root = os.path.join(scratch, "root")
         run("dpkg-deb", "-x", deb, root)

@@ -9,6 +9,7 @@
 #include "com/std_font.h"
 #include "frame/control_interfaces.h"
 #include "frame/himetric.h"
+#include "variant_text.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -27,27 +28,10 @@ constexpr int kMargin = 10;
 }
 
 template <typename Interface> ComPtr<Interface> required(const HostedControl& control) {
-    auto found = control.object.query<Interface>();
-    if (!found) {
-        fail(ErrorNumber::MemberNotSupported,
-             QStringLiteral("%1 cannot do that (no such interface)").arg(control.name));
-    }
-    return found;
+    return hosting::requiredInterface<Interface>(control, QStringLiteral("fenhost"));
 }
 
 } // namespace
-
-HostedControl::~HostedControl() {
-    if (eventPoint) {
-        eventPoint->Unadvise(eventCookie);
-    }
-    if (const auto view = object.query<frame::IControlView>()) {
-        view->DestroyControlWindow();
-    }
-    if (const auto embedded = object.query<IEmbeddedObject>()) {
-        embedded->SetClientSite(nullptr);
-    }
-}
 
 ControlHost::ControlHost(const registry::RegistryStore& store, QWidget* form, Log eventLog)
     : m_loader(store), m_form(form), m_eventLog(std::move(eventLog)),
@@ -83,34 +67,24 @@ HostedControl& ControlHost::create(const QString& progId, const QString& name) {
                  QStringLiteral("There already is a control named %1").arg(name));
         }
     }
-    auto hosted = std::make_unique<HostedControl>();
-    hosted->name = name;
-    hosted->progId = progId;
-    hosted->clsid = m_loader.classIdOf(progId);
-    hosted->object = m_loader.createObject(progId);
-    hosted->dispatch = required<IDispatch>(*hosted);
-    hosted->site = makeObject<HostSite>(
-        name, [this] { return m_userMode; }, m_font);
-    required<IEmbeddedObject>(*hosted)->SetClientSite(hosted->site.get());
-    required<IPersistStreamInit>(*hosted)->InitNew();
-
-    if (const auto info = hosted->object.query<IProvideClassInfo>();
-        info && info->GetClassInfo().events != nullptr) {
-        const TypeInfo& events = *info->GetClassInfo().events;
-        IConnectionPoint* point = nullptr;
-        if (succeeded(required<IConnectionPointContainer>(*hosted)->FindConnectionPoint(
-                events.iid(), &point))) {
-            hosted->eventPoint = ComPtr<IConnectionPoint>::adopt(point);
-            const auto sink = makeObject<EventLogSink>(name, events, m_eventLog);
-            hosted->eventPoint->Advise(sink->unknown(), &hosted->eventCookie);
-        }
-    }
-
-    const auto view = required<frame::IControlView>(*hosted);
-    hosted->window = view->CreateControlWindow(m_form);
+    hosting::HostingContext context{
+        [this] { return m_userMode; }, m_font,
+        [this, name](const QString& event, const QStringList& parameterNames,
+                     std::span<const Variant> args) {
+            QStringList shown;
+            for (std::size_t i = 0; i < args.size(); ++i) {
+                const QString value = formatValue(args[i].dereferenced());
+                const auto index = static_cast<qsizetype>(i);
+                shown.append(index < parameterNames.size() ? parameterNames[index] + u'=' + value
+                                                           : value);
+            }
+            m_eventLog(QStringLiteral("%1.%2(%3)").arg(name, event,
+                                                       shown.join(QLatin1String(", "))));
+        },
+        QStringLiteral("fenhost")};
+    auto hosted = hosting::createHostedControl(m_loader, progId, name, m_form, context);
     hosted->window->move(nextPosition());
     hosted->window->show();
-    hosted->site->setWindow(hosted->window);
     m_controls.push_back(std::move(hosted));
     return *m_controls.back();
 }

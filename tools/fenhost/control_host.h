@@ -1,12 +1,11 @@
 #pragma once
 
 #include "com/component_loader.h"
-#include "com/connection_point.h"
-#include "event_log_sink.h"
-#include "host_site.h"
+#include "hosted_control.h"
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,25 +13,8 @@ class QWidget;
 
 namespace tarnwick::fenhost {
 
-enum class PersistForm { Bag, Stream };
-
-// One control on the form, with its site and its event connection.
-struct HostedControl {
-    HostedControl() = default;
-    ~HostedControl();
-    HostedControl(const HostedControl&) = delete;
-    HostedControl& operator=(const HostedControl&) = delete;
-
-    QString name;
-    QString progId;
-    com::Guid clsid;
-    com::ComPtr<com::IUnknown> object;
-    com::ComPtr<com::IDispatch> dispatch;
-    com::ComPtr<HostSite> site;
-    com::ComPtr<com::IConnectionPoint> eventPoint;
-    std::uint32_t eventCookie = 0;
-    QPointer<QWidget> window;
-};
+using hosting::HostedControl;
+using hosting::PersistForm;
 
 // fenhost's container: it creates controls by ProgID through the registry store, sites them
 // on its form (one below the other) with their events logged, switches them between design
@@ -40,7 +22,8 @@ struct HostedControl {
 // automation errors.
 class ControlHost {
 public:
-    using Log = EventLogSink::Log;
+    // Receives each event as one line of text: "Text1.KeyDown(KeyCode=65, Shift=0)".
+    using Log = std::function<void(const QString& line)>;
 
     ControlHost(const registry::RegistryStore& store, QWidget* form, Log eventLog);
     ~ControlHost();

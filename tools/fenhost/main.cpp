@@ -10,7 +10,9 @@
 #include "script_runner.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -18,6 +20,17 @@ namespace {
 const char* const kUsage =
     "usage: fenhost [PROGID...]       the window, with controls of these classes on its form\n"
     "       fenhost --script FILE     runs the commands of FILE and prints their results\n";
+
+// The kit's default hive beside an installed fenhost; none in the build tree, where a control
+// library is registered by hand.
+QString defaultHiveDir() {
+    const QString exeDir = QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath();
+    const QString buildDir = QFileInfo(QStringLiteral(FENHOST_BUILD_DIR)).canonicalFilePath();
+    if (!buildDir.isEmpty() && exeDir == buildDir) {
+        return {};
+    }
+    return QDir::cleanPath(exeDir + u'/' + QStringLiteral(FENHOST_RELATIVE_HIVE_DIR));
+}
 
 int runScript(const QString& path) {
     QTextStream out(stdout);
@@ -31,7 +44,8 @@ int runScript(const QString& path) {
         [&out](const QString& caption, const QString& text) {
             out << "message " << caption << ": " << text << '\n';
         });
-    const tarnwick::registry::RegistryStore store;
+    const tarnwick::registry::RegistryStore store(
+        tarnwick::registry::userHiveDirFromEnvironment(), defaultHiveDir());
     QWidget form;
     tarnwick::fenhost::ControlHost host(
         store, &form, [&out](const QString& line) { out << "event " << line << '\n'; });
@@ -61,7 +75,8 @@ int main(int argc, char* argv[]) {
         QTextStream(stderr) << kUsage;
         return 2;
     }
-    const tarnwick::registry::RegistryStore store;
+    const tarnwick::registry::RegistryStore store(
+        tarnwick::registry::userHiveDirFromEnvironment(), defaultHiveDir());
     tarnwick::fenhost::HostWindow window(store);
     for (const QString& progId : args) {
         try {

@@ -2,7 +2,7 @@
 
 #include "frame/himetric.h"
 
-namespace tarnwick::fenhost {
+namespace tarnwick::hosting {
 
 using namespace com;
 
@@ -38,4 +38,4 @@ QPointF HostSite::TransformCoords(const QPointF& himetric) {
     return origin + himetric / frame::Himetric::kPerPixel;
 }
 
-} // namespace tarnwick::fenhost
+} // namespace tarnwick::hosting

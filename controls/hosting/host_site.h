@@ -7,9 +7,9 @@
 #include <QWidget>
 #include <functional>
 
-namespace tarnwick::fenhost {
+namespace tarnwick::hosting {
 
-// The place of one control on fenhost's form: the ambient properties (user mode from the
+// The place of one control on a host's form: the ambient properties (user mode from the
 // host's mode, the control's name as its display name, the form's font and colours) and the
 // form's coordinates, in pixels, for the mouse events.
 class HostSite : public com::ComObject<com::IControlSite> {
@@ -29,4 +29,4 @@ private:
     QPointer<QWidget> m_window;
 };
 
-} // namespace tarnwick::fenhost
+} // namespace tarnwick::hosting
