@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 class QTabWidget;
 class QTableView;
@@ -118,6 +119,7 @@ private:
     void showAbout();
     // What the window shows now, open cell edits included.
     const SiteConfig& windowConfig();
+    std::optional<QString> settingsFileToRead(const QString& given);
     void takeFromFile(const SiteConfig& file, const QStringList& paths);
 
     ModTarnwick& m_program;

@@ -85,21 +85,25 @@ void frmMain::showAbout() {
     about->show();
 }
 
+// `given`, else the settings file the user picks in the Open dialog (none when cancelled).
+std::optional<QString> frmMain::settingsFileToRead(const QString& given) {
+    if (!given.isEmpty())
+        return given;
+    FileDialogOptions options;
+    options.filter = kSettingsFilter;
+    options.initialFolder = m_program.settings.SaveFileDir;
+    return m_services.prompter.openFile(options);
+}
+
 // The Open command has offered to save edits before it calls this; the start-up window's
 // open has none to lose.
 bool frmMain::OpenSettingsFile(const QString& path) {
     bool loaded = false;
     trapErrors(m_services.errors, kOpenError, [&] {
-        QString file = path;
-        if (file.isEmpty()) {
-            FileDialogOptions options;
-            options.filter = kSettingsFilter;
-            options.initialFolder = m_program.settings.SaveFileDir;
-            const auto chosen = m_services.prompter.openFile(options);
-            if (!chosen)
-                return;
-            file = *chosen;
-        }
+        const auto chosen = settingsFileToRead(path);
+        if (!chosen)
+            return;
+        const QString file = *chosen;
         const auto record = readSettingsFile(file);
         if (!record)
             return;
@@ -156,16 +160,10 @@ const SiteConfig& frmMain::windowConfig() {
 
 void frmMain::CompareWithFile(const QString& path) {
     runCommand([&] {
-        QString file = path;
-        if (file.isEmpty()) {
-            FileDialogOptions options;
-            options.filter = kSettingsFilter;
-            options.initialFolder = m_program.settings.SaveFileDir;
-            const auto chosen = m_services.prompter.openFile(options);
-            if (!chosen)
-                return;
-            file = *chosen;
-        }
+        const auto chosen = settingsFileToRead(path);
+        if (!chosen)
+            return;
+        const QString file = *chosen;
         const auto record = readSettingsFile(file);
         if (!record) {
             m_services.prompter.information(
