@@ -8,7 +8,6 @@
 
 #include <QJsonObject>
 #include <QRegularExpression>
-
 #include <cmath>
 #include <limits>
 
@@ -71,8 +70,7 @@ QString rangeText(const NumberRange& range) {
 }
 
 // The value of a number within `range` with at most its decimals; else the reason.
-std::optional<QString> readNumber(const QJsonValue& value, const NumberRange& range,
-                                  double& out) {
+std::optional<QString> readNumber(const QJsonValue& value, const NumberRange& range, double& out) {
     const std::optional<QString> text = numberText(value);
     bool ok = false;
     const double x = text ? text->toDouble(&ok) : 0.0;
@@ -145,7 +143,8 @@ ConfigField choice(Place place, Ref<std::uint8_t> ref, std::span<const QLatin1St
             }
             choices << QLatin1Char('"') + QString(names[i]) + QLatin1Char('"');
         }
-        return QStringLiteral("%1 is not one of %2").arg(quotedValue(v), choices.join(QStringLiteral(", ")));
+        return QStringLiteral("%1 is not one of %2")
+            .arg(quotedValue(v), choices.join(QStringLiteral(", ")));
     };
     return f;
 }
@@ -195,34 +194,40 @@ ConfigField duration(Place place, Ref<double> ref) {
     return f;
 }
 
-ConfigField label(Place place, Ref<QString> ref) {
+namespace {
+
+// A text shown and exported as it stands; `problem` names what is wrong with a new text, and
+// `stored` is the form kept.
+ConfigField textField(Place place, Ref<QString> ref,
+                      std::function<std::optional<QString>(const QString&)> problem,
+                      std::function<QString(const QString&)> stored) {
     ConfigField f = placed(std::move(place));
     f.quoted = true;
     f.text = [ref](const SiteConfig& c) { return peek(ref, c); };
     f.json = [ref](const SiteConfig& c) { return QJsonValue(peek(ref, c)); };
-    f.assign = [ref](SiteConfig& c, const QJsonValue& v) -> std::optional<QString> {
+    f.assign = [ref, problem = std::move(problem), stored = std::move(stored)](
+                   SiteConfig& c, const QJsonValue& v) -> std::optional<QString> {
         if (!v.isString()) {
             return notText(v);
         }
-        if (auto bad = labelProblemOf(v.toString())) {
+        if (auto bad = problem(v.toString())) {
             return bad;
         }
-        ref(c) = v.toString();
+        ref(c) = stored(v.toString());
         return std::nullopt;
     };
     return f;
 }
 
+} // namespace
+
+ConfigField label(Place place, Ref<QString> ref) {
+    return textField(std::move(place), std::move(ref), labelProblemOf,
+                     [](const QString& text) { return text; });
+}
+
 ConfigField phoneNumber(Place place, Ref<QString> ref) {
-    ConfigField f = placed(std::move(place));
-    f.quoted = true;
-    f.text = [ref](const SiteConfig& c) { return peek(ref, c); };
-    f.json = [ref](const SiteConfig& c) { return QJsonValue(peek(ref, c)); };
-    f.assign = [ref](SiteConfig& c, const QJsonValue& v) -> std::optional<QString> {
-        if (!v.isString()) {
-            return notText(v);
-        }
-        const QString number = v.toString();
+    const auto problem = [](const QString& number) -> std::optional<QString> {
         if (number.size() > kPhoneSlotLength) {
             return QStringLiteral("\"%1\" is too long: at most 16 digits and spaces").arg(number);
         }
@@ -231,10 +236,10 @@ ConfigField phoneNumber(Place place, Ref<QString> ref) {
                 return QStringLiteral("\"%1\" may hold only digits and spaces").arg(number);
             }
         }
-        ref(c) = number.trimmed();
         return std::nullopt;
     };
-    return f;
+    return textField(std::move(place), std::move(ref), problem,
+                     [](const QString& number) { return number.trimmed(); });
 }
 
 ConfigField word(Place place, Ref<WordCode> ref, std::shared_ptr<const Vocabulary> vocabulary) {
@@ -313,7 +318,7 @@ ConfigField limit(Place place, std::size_t channel, bool high) {
         double x = 0.0;
         if (auto bad = readNumber(v, format.range, x)) {
             return *bad + QStringLiteral(" (Decimal Point %1)")
-                             .arg(QString(kDecimalPointNames[c.channels[channel].decimals]));
+                              .arg(QString(kDecimalPointNames[c.channels[channel].decimals]));
         }
         value(c) = x;
         return std::nullopt;
@@ -333,7 +338,8 @@ void moveDecimalPoint(ChannelSettings& channel, std::uint8_t to) {
 
 ConfigField decimalPoint(Place place, std::size_t channel) {
     ConfigField f = choice(
-        std::move(place), [channel](SiteConfig& c) -> std::uint8_t& { return c.channels[channel].decimals; },
+        std::move(place),
+        [channel](SiteConfig& c) -> std::uint8_t& { return c.channels[channel].decimals; },
         kDecimalPointNames);
     f.assign = [channel](SiteConfig& c, const QJsonValue& v) -> std::optional<QString> {
         const std::optional<std::uint8_t> to = decimalsFromText(v.toString());
@@ -350,7 +356,9 @@ ConfigField decimalPoint(Place place, std::size_t channel) {
 ConfigField decimals(Place place, std::size_t channel) {
     ConfigField f = placed(std::move(place));
     f.listed = false;
-    f.text = [channel](const SiteConfig& c) { return QString::number(c.channels[channel].decimals); };
+    f.text = [channel](const SiteConfig& c) {
+        return QString::number(c.channels[channel].decimals);
+    };
     f.json = [channel](const SiteConfig& c) { return QJsonValue(c.channels[channel].decimals); };
     f.assign = [channel](SiteConfig& c, const QJsonValue& v) -> std::optional<QString> {
         double x = 0.0;
