@@ -1,6 +1,10 @@
 #include "test_transfer_fixture.h"
 
 #include "shell/file_access.h"
+#include "shell/latin1.h"
+
+#include <cstring>
+#include <span>
 
 namespace tarnwick::test {
 
@@ -154,6 +158,14 @@ bool containsRun(const QStringList& log, const QStringList& run) {
         }
     }
     return false;
+}
+
+void putText(ConfigImage& memory, std::size_t offset, const char* text) {
+    std::memcpy(memory.data() + offset, text, std::strlen(text));
+}
+
+QString textAt(const ConfigImage& memory, std::size_t offset) {
+    return fromSingleByte(std::span(memory).subspan(offset, 4));
 }
 
 } // namespace tarnwick::test

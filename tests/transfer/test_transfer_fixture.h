@@ -260,4 +260,9 @@ QString protectedFile(const QTemporaryDir& dir, std::initializer_list<ProtectedL
 // Whether `run` occurs in `log` as consecutive lines.
 bool containsRun(const QStringList& log, const QStringList& run);
 
+// Writes `text` into the memory at `offset`, as a label or password stands there.
+void putText(ConfigImage& memory, std::size_t offset, const char* text);
+// The four characters at `offset` (a password's width).
+QString textAt(const ConfigImage& memory, std::size_t offset);
+
 } // namespace tarnwick::test

@@ -1,26 +1,11 @@
 #include "shell/file_access.h"
-#include "shell/latin1.h"
 #include "test_transfer_fixture.h"
 
 #include <QFileInfo>
-#include <cstring>
 #include <gtest/gtest.h>
-#include <span>
 
 using namespace tarnwick;
 using namespace tarnwick::test;
-
-namespace {
-
-void putText(ConfigImage& memory, std::size_t offset, const char* text) {
-    std::memcpy(memory.data() + offset, text, std::strlen(text));
-}
-
-QString textAt(const ConfigImage& memory, std::size_t offset) {
-    return fromSingleByte(std::span(memory).subspan(offset, 4));
-}
-
-} // namespace
 
 // Nothing differs: the unit is read, nothing is written, no restart, no new sync date.
 TEST(TransferUpload, ImageEqualToTheUnitWritesNothing) {
@@ -42,10 +27,9 @@ TEST(TransferUpload, ImageEqualToTheUnitWritesNothing) {
                                                   QStringLiteral("main window in use")}));
     EXPECT_EQ(rig.outcome->kind, TransferOutcome::Kind::Succeeded);
     EXPECT_FALSE(rig.line.portOpen());
-    EXPECT_TRUE(containsRun(rig.view.log, {QStringLiteral("totalMax 251"),
-                                           QStringLiteral("status 0"),
-                                           QStringLiteral("statusMax 1"),
-                                           QStringLiteral("status 1")}));
+    EXPECT_TRUE(
+        containsRun(rig.view.log, {QStringLiteral("totalMax 251"), QStringLiteral("status 0"),
+                                   QStringLiteral("statusMax 1"), QStringLiteral("status 1")}));
 }
 
 // Changed blocks go out in ascending order, each commit 500 ms after its data frame; then
@@ -71,9 +55,8 @@ TEST(TransferUpload, ChangedBlocksAreWrittenVerifiedAndTheUnitRestarted) {
                            QStringLiteral("read 200 +%1").arg(read200.count()),
                            QStringLiteral("restart 255 +%1").arg(restart.count())}));
     const auto writes = rig.writes();
-    const auto firstWrite = std::find_if(writes.begin(), writes.end(), [&](const auto& frame) {
-        return frame.time == t0;
-    });
+    const auto firstWrite = std::find_if(writes.begin(), writes.end(),
+                                         [&](const auto& frame) { return frame.time == t0; });
     ASSERT_NE(firstWrite, writes.end());
     EXPECT_EQ(firstWrite->bytes, modProtocol::BuildDataFrame({0, 5, blockOf(rig.image, 5)}));
     EXPECT_EQ(std::next(firstWrite)->bytes, modProtocol::BuildCommitRequest({0, 0, 5}));
@@ -97,11 +80,11 @@ TEST(TransferUpload, ChangedBlocksAreWrittenVerifiedAndTheUnitRestarted) {
          QStringLiteral("total 252"), QStringLiteral("status 2"), QStringLiteral("total 253"),
          QStringLiteral("status 3"), QStringLiteral("total 254"), QStringLiteral("statusMax 3"),
          QStringLiteral("status 0"), QStringLiteral("text Verifying data...")}));
-    EXPECT_TRUE(containsRun(rig.view.log,
-                            {QStringLiteral("status 3"), QStringLiteral("total 257"),
-                             QStringLiteral("text Rebooting Stavik..."),
-                             QStringLiteral("statusMin 0"), QStringLiteral("status 0"),
-                             QStringLiteral("statusMax 60"), QStringLiteral("status 1")}));
+    EXPECT_TRUE(
+        containsRun(rig.view.log, {QStringLiteral("status 3"), QStringLiteral("total 257"),
+                                   QStringLiteral("text Rebooting Stavik..."),
+                                   QStringLiteral("statusMin 0"), QStringLiteral("status 0"),
+                                   QStringLiteral("statusMax 60"), QStringLiteral("status 1")}));
     EXPECT_EQ(rig.view.log.last(), QStringLiteral("status 60"));
 }
 
@@ -118,8 +101,8 @@ TEST(TransferUpload, ProtectedLocationsKeepTheUnitsValues) {
                           {23, true, true},   {24, true, false}, {30, true, false}};
     const QTemporaryDir dir;
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "block " << int{c.block} << " restore "
-                                        << c.restoreCalibration);
+        SCOPED_TRACE(testing::Message()
+                     << "block " << int{c.block} << " restore " << c.restoreCalibration);
         TransferRig rig(patternedUnit());
         rig.host.protectedPath = protectedFile(dir, {{c.block, 6}, {100, 1}});
         rig.image[c.block * 8U + 6] ^= 0x55;
@@ -131,8 +114,8 @@ TEST(TransferUpload, ProtectedLocationsKeepTheUnitsValues) {
         EXPECT_EQ(rig.outcome->kind, TransferOutcome::Kind::Succeeded);
         EXPECT_EQ(rig.engine->writtenBlocks(),
                   c.written ? std::vector<std::uint8_t>{c.block} : std::vector<std::uint8_t>{});
-        EXPECT_EQ(rig.unit.memory()[c.block * 8U + 6], rig.image[c.block * 8U + 6] ^
-                                                           (c.written ? 0 : 0x55));
+        EXPECT_EQ(rig.unit.memory()[c.block * 8U + 6],
+                  rig.image[c.block * 8U + 6] ^ (c.written ? 0 : 0x55));
     }
 }
 
@@ -221,7 +204,8 @@ TEST(TransferUpload, PasswordChange) {
             EXPECT_EQ(rig.promptTexts(), QStringList{QStringLiteral("Upload complete.")});
         } else if (*c.answer) {
             EXPECT_EQ(rig.engine->writtenBlocks(), std::vector<std::uint8_t>{50});
-            EXPECT_EQ(rig.promptTexts(), (QStringList{question, QStringLiteral("Upload complete.")}));
+            EXPECT_EQ(rig.promptTexts(),
+                      (QStringList{question, QStringLiteral("Upload complete.")}));
         } else {
             EXPECT_TRUE(rig.framesFrom(rig.drainEnd()).isEmpty());
             EXPECT_EQ(rig.promptTexts(), QStringList{question});

@@ -2,26 +2,12 @@
 // judged by the unit's own memory, a protected password byte, and a download that sees
 // maintenance mode begin halfway.
 
-#include "shell/latin1.h"
 #include "test_transfer_fixture.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace tarnwick;
 using namespace tarnwick::test;
-
-namespace {
-
-void putText(ConfigImage& memory, std::size_t offset, const char* text) {
-    std::memcpy(memory.data() + offset, text, std::strlen(text));
-}
-
-QString textAt(const ConfigImage& memory, std::size_t offset) {
-    return fromSingleByte(std::span(memory).subspan(offset, 4));
-}
-
-} // namespace
 
 // Cabled to site B, writing to site C behind it: data frames go out under the line's site
 // for the parent to relay, every commit names C as its destination, C ends up with the image
